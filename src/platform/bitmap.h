@@ -1,0 +1,55 @@
+// Bitmaps of the run-time: pixels kept as a Surface for fast drawing, plus an optional mask.
+//
+// The data layout that GetBitmapData reports and SetBitmapData takes is the run-time's:
+// - pixel bits: rows of `bytes_per_row` bytes (at least 3 * width for depth 24, 4 * width for
+//   depth 32), each pixel blue, green, red (and a fourth, unused byte at depth 32); rows are
+//   padded to a multiple of 4 bytes when the bitmap makes its own layout;
+// - mask: one bit per pixel, 1 = drawn, 0 = transparent, rows padded to whole 16-bit words
+//   (MaskBytesPerRow), the first pixel of a byte in its most significant bit.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace tov::platform {
+
+// Bytes per row of 24-bit pixel rows padded to 4 bytes.
+constexpr int PaddedBytesPerRow(int width) {
+    return (3 * width + 3) & ~3;
+}
+// Bytes per mask row: whole 16-bit words.
+constexpr int MaskBytesPerRow(int width) {
+    return 2 * ((width + 15) / 16);
+}
+
+struct Bitmap {
+    Surface image;              // 0x00RRGGBB
+    std::vector<uint8_t> mask;  // one byte per pixel, 1 = drawn; empty = no mask
+    int bytes_per_row = 0;      // the layout reported by GetBitmapData
+    int pixel_depth = 24;
+
+    bool HasMask() const { return !mask.empty(); }
+    bool Opaque(int x, int y) const {
+        return mask.empty() || mask[static_cast<size_t>(y) * image.width + x] != 0;
+    }
+};
+
+// Makes a bitmap from a surface, with no mask and the padded 24-bit layout.
+Bitmap BitmapFromSurface(const Surface& surface);
+
+// Writes the bitmap's pixels in its data layout into `bits` (bytes_per_row * height bytes) and
+// its mask, when it has one, into `mask` (MaskBytesPerRow(width) * height bytes; left empty
+// without a mask). Padding bytes are 0.
+void EncodeBitmapData(const Bitmap& bitmap, std::vector<uint8_t>* bits, std::vector<uint8_t>* mask);
+
+// Replaces the bitmap's pixels from data in the given layout; width and height stay. Returns a
+// negative status (and changes nothing) when the depth is neither 24 nor 32, bytes_per_row is
+// too small for the width, or `bits` holds fewer than bytes_per_row * height bytes. An empty
+// `mask` removes the mask; otherwise it must hold MaskBytesPerRow(width) * height bytes.
+int DecodeBitmapData(Bitmap* bitmap, int bytes_per_row, int pixel_depth,
+                     std::span<const uint8_t> bits, std::span<const uint8_t> mask);
+
+}  // namespace tov::platform

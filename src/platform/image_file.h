@@ -1,0 +1,25 @@
+// Reading the image files a table ships (BMP at 1, 4, 8, 16, 24 and 32 bits with RLE4/RLE8,
+// PNG, JPEG, GIF first frame) and writing PNG snapshots.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/bitmap.h"
+#include "platform/surface.h"
+
+namespace tov::platform {
+
+// Reads the file into *out. Returns 0, or a negative status (kUIEFileNotFound for a file that
+// does not exist, kUIEBadFileFormat for one that cannot be decoded) with a description of what
+// went wrong in *why when why is given. A PNG's pixels with alpha below 128 become masked.
+int ReadImageFile(const std::string& path, Bitmap* out, std::string* why = nullptr);
+
+// Writes the surface as an 8-bit RGB PNG. Returns 0 or kUIEFileWriteFailed.
+int WritePng(const std::string& path, const Surface& surface);
+
+// Reads a PNG (or any format ReadImageFile knows) into a surface; masked pixels read as
+// kTransparent's low 24 bits cleared (0). Returns 0 or a negative status.
+int ReadImageSurface(const std::string& path, Surface* out);
+
+}  // namespace tov::platform

@@ -1,0 +1,64 @@
+// The raster operations the run-time draws with, on Surfaces.
+//
+// y grows downward and (0, 0) is the top-left corner. Rectangles are (top, left, height,
+// width); kToFarEdge (-1) as height or width reaches the far edge of the target (for a
+// destination) or of the source (for a source). Everything clips to the target: negative
+// positions and parts beyond any edge are simply not drawn, zero or negative sizes draw
+// nothing. Thick outlines of rectangles and ovals lie inside the bounding rectangle.
+#pragma once
+
+#include <span>
+
+#include "platform/bitmap.h"
+#include "platform/surface.h"
+#include "platform/types.h"
+
+namespace tov::platform {
+
+// Pen and fill as a canvas holds them.
+struct Pen {
+    Color color = kBlack;
+    int width = 1;
+};
+
+// Resolves kToFarEdge in r against a target of w x h (the result may still reach past it).
+Rect ResolveRect(Rect r, int w, int h);
+
+// Fills the rectangle with one colour.
+void FillRect(Surface& s, Rect r, Color c);
+
+// Rectangle: outline (pen, inside r), interior (fill colour) or both.
+void DrawRect(Surface& s, Rect r, DrawMode mode, const Pen& pen, Color fill);
+
+// Ellipse inscribed in r, drawn like DrawRect.
+void DrawOval(Surface& s, Rect r, DrawMode mode, const Pen& pen, Color fill);
+
+// Polygon through the points; the interior by the even-odd rule, the outline as lines of the
+// pen's width through the points (closed when `closed`).
+void DrawPoly(Surface& s, std::span<const Point> points, bool closed, DrawMode mode, const Pen& pen,
+              Color fill);
+
+// Line from a to b, both end points included, pen width centred on the line.
+void DrawLine(Surface& s, Point a, Point b, const Pen& pen);
+
+// One pixel in the pen colour.
+void DrawPoint(Surface& s, Point p, Color c);
+
+// Copies the source rectangle of the bitmap into the destination rectangle of the surface,
+// stretched or shrunk by integer nearest-neighbour arithmetic: destination column dx (0-based
+// within dst) takes source column src.left + dx * src.width / dst.width, and likewise for rows.
+// The source rectangle is clipped to the bitmap first (a part outside it draws nothing).
+// Masked pixels leave the destination untouched.
+void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst);
+
+// Same for a plain surface as source (no mask).
+void DrawSurface(Surface& s, const Surface& src_surface, Rect src, Rect dst);
+
+// Reads the colours of r into out, row after row (r.width * r.height entries); pixels outside
+// the surface read as 0. Returns false when out is too small.
+bool GetPixels(const Surface& s, Rect r, std::span<uint32_t> out);
+
+// A new surface holding the rectangle r of s (clipped).
+Surface CopyRect(const Surface& s, Rect r);
+
+}  // namespace tov::platform

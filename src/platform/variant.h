@@ -1,0 +1,65 @@
+// Variant: the automation value that crosses the member boundary.
+//
+// A script's arguments arrive as Variants; the one by-reference result of the engine
+// (ReadHighscoreFromCVI's out arguments) is written through a Variant pointer. A Variant that
+// refers to another (a script variable passed by reference) is read and written through the
+// reference.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tov::platform {
+
+enum class VariantType { Empty, Null, I2, I4, R8, UI1, Bool, String, NullString, Ref };
+
+class Variant {
+  public:
+    Variant() = default;
+    static Variant I2(int16_t v) { return Variant(VariantType::I2, v, 0.0); }
+    static Variant I4(int32_t v) { return Variant(VariantType::I4, v, 0.0); }
+    static Variant UI1(uint8_t v) { return Variant(VariantType::UI1, v, 0.0); }
+    static Variant R8(double v) { return Variant(VariantType::R8, 0, v); }
+    static Variant Bool(bool v) { return Variant(VariantType::Bool, v ? -1 : 0, 0.0); }
+    static Variant String(std::string_view s) {
+        Variant v(VariantType::String, 0, 0.0);
+        v.text_ = std::string(s);
+        return v;
+    }
+    static Variant NullString() { return Variant(VariantType::NullString, 0, 0.0); }
+    static Variant Null() { return Variant(VariantType::Null, 0, 0.0); }
+    // A reference to another variant, which must outlive this one.
+    static Variant Ref(Variant* target) {
+        Variant v(VariantType::Ref, 0, 0.0);
+        v.ref_ = target;
+        return v;
+    }
+
+    // The variant a reference leads to (itself when it is no reference).
+    Variant& Target() { return type_ == VariantType::Ref && ref_ ? ref_->Target() : *this; }
+    const Variant& Target() const {
+        return type_ == VariantType::Ref && ref_ ? ref_->Target() : *this;
+    }
+
+    VariantType Type() const { return type_; }
+    int64_t Integer() const { return integer_; }
+    double Real() const { return real_; }
+    const std::string& Text() const { return text_; }
+
+    // Setters for results: they write through a reference.
+    void SetR8(double v) { Target() = R8(v); }
+    void SetString(std::string_view s) { Target() = String(s); }
+    void SetI2(int16_t v) { Target() = I2(v); }
+    void SetUI1(uint8_t v) { Target() = UI1(v); }
+
+  private:
+    Variant(VariantType t, int64_t i, double r) : type_(t), integer_(i), real_(r) {}
+    VariantType type_ = VariantType::Empty;
+    int64_t integer_ = 0;
+    double real_ = 0.0;
+    std::string text_;
+    Variant* ref_ = nullptr;
+};
+
+}  // namespace tov::platform
