@@ -1,0 +1,15 @@
+// The makers of the demo's assets. make_assets calls each with the folder the assets go to
+// (build/<preset>/examples/assets); a maker writes its files there, with the same relative names
+// the demo scripts load them by (the fixed images of the engine under gfx_extern/).
+//
+// Each area of the demo has its own maker in examples/assets/<name>.cpp, declared here and
+// called from main.cpp in the same order as below. image.h offers a picture type, simple
+// drawing, a 5 x 7 font and the BMP writer.
+#pragma once
+
+#include <string>
+
+// DMD fonts, frame strips, pictures, gfx_extern/ (magic stars, gems), watch dial, LED board.
+void MakeAssets_core(const std::string& out_dir);
+
+// Further makers: add the declaration here and the call in main.cpp.
