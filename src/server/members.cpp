@@ -1,0 +1,334 @@
+// The member table's bodies: one line per member, in slot order. A bound member names its
+// Engine subsystem and its method (named after the member; a property's is get_ + its name);
+// the binding fails to compile when the method's C++ signature disagrees with the member's
+// declared parameter types. An unbound member answers E_NOTIMPL.
+#include "server/members.h"
+
+#include <cstddef>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "engine/engine.h"
+
+namespace tov::server {
+namespace {
+
+// The automation type a body's C++ parameter type stands for.
+template <typename T>
+struct TypeOf;
+template <typename T, ParamType P>
+struct TypeIs {
+    static constexpr ParamType kType = P;
+};
+template <>
+struct TypeOf<int16_t> : TypeIs<int16_t, ParamType::I2> {};
+template <>
+struct TypeOf<int32_t> : TypeIs<int32_t, ParamType::I4> {};
+template <>
+struct TypeOf<double> : TypeIs<double, ParamType::R8> {};
+template <>
+struct TypeOf<uint8_t> : TypeIs<uint8_t, ParamType::UI1> {};
+template <>
+struct TypeOf<std::string_view> : TypeIs<std::string_view, ParamType::Text> {};
+template <>
+struct TypeOf<platform::Variant*> : TypeIs<platform::Variant*, ParamType::VariantOut> {};
+template <>
+struct TypeOf<int16_t*> : TypeIs<int16_t*, ParamType::I2Result> {};
+template <>
+struct TypeOf<uint8_t*> : TypeIs<uint8_t*, ParamType::UI1Result> {};
+
+template <typename T>
+concept AutomationType = requires {
+    TypeOf<T>::kType;
+};
+
+// What an argument gives a body parameter of type T.
+template <AutomationType T>
+T Pass(Argument& a) {
+    constexpr ParamType type = TypeOf<T>::kType;
+    if constexpr (type == ParamType::R8) {
+        return a.real;
+    } else if constexpr (type == ParamType::Text) {
+        return a.text;
+    } else if constexpr (type == ParamType::VariantOut) {
+        return a.out;
+    } else if constexpr (type == ParamType::I2Result) {
+        return &a.i2_result;
+    } else if constexpr (type == ParamType::UI1Result) {
+        return &a.ui1_result;
+    } else {
+        return static_cast<T>(a.integer);
+    }
+}
+
+template <typename M>
+struct BodyTraits {
+    static constexpr bool kIsBody = false;
+};
+template <typename C, typename R, typename... A>
+struct BodyTraits<R (C::*)(A...)> {
+    static constexpr bool kIsBody = true;
+    using Class = C;
+    using Result = R;
+    using Arguments = std::tuple<A...>;
+    static constexpr size_t kCount = sizeof...(A);
+    static constexpr bool kKnownTypes = (AutomationType<A> && ...);
+};
+
+// True when the body's parameters are, one by one, of the member's declared types.
+template <typename Arguments, size_t... I>
+constexpr bool SameTypes(const MemberDecl& decl, std::index_sequence<I...>) {
+    return ((TypeOf<std::tuple_element_t<I, Arguments>>::kType == decl.params[I].type) && ...);
+}
+
+// A member's name as a template argument.
+template <size_t N>
+struct MemberName {
+    char text[N]{};
+    constexpr MemberName(const char (&name)[N]) {
+        for (size_t i = 0; i < N; ++i)
+            text[i] = name[i];
+    }
+    constexpr std::string_view View() const { return {text, N - 1}; }
+};
+
+template <auto Accessor, auto Method, size_t... I>
+int CallBody(Engine& engine, [[maybe_unused]] std::span<Argument> arguments,
+             std::index_sequence<I...>) {
+    using Traits = BodyTraits<decltype(Method)>;
+    auto& subsystem = (engine.*Accessor)();
+    return (subsystem.*
+            Method)(Pass<std::tuple_element_t<I, typename Traits::Arguments>>(arguments[I])...);
+}
+
+template <auto Accessor, auto Method>
+int Thunk(Engine& engine, std::span<Argument> arguments) {
+    using Traits = BodyTraits<decltype(Method)>;
+    // The dispatch layer passes one argument per parameter; anything else is our own fault,
+    // and no body is called with too few.
+    if (arguments.size() != Traits::kCount) return -1;
+    return CallBody<Accessor, Method>(engine, arguments,
+                                      std::make_index_sequence<Traits::kCount>{});
+}
+
+struct Binding {
+    int index;  // into kMemberTable
+    Body body;  // null: not bound yet
+};
+
+template <MemberName Name>
+constexpr Binding Unbound() {
+    constexpr int index = FindMemberIndex(Name.View());
+    static_assert(index >= 0, "no member of this name");
+    return {index, nullptr};
+}
+
+template <MemberName Name, auto Accessor, auto Method>
+constexpr Binding Bind() {
+    constexpr int index = FindMemberIndex(Name.View());
+    static_assert(index >= 0, "no member of this name");
+    using Traits = BodyTraits<decltype(Method)>;
+    static_assert(Traits::kIsBody, "a body is a non-static, non-const member function");
+    static_assert(std::is_same_v<typename Traits::Result, int>, "a body returns int");
+    static_assert(
+        std::is_same_v<std::invoke_result_t<decltype(Accessor), Engine&>, typename Traits::Class&>,
+        "the Engine accessor returns the body's subsystem");
+    static_assert(Traits::kKnownTypes, "a body parameter has a type no automation type maps to");
+    constexpr MemberDecl decl = kMemberTable[index];
+    static_assert(Traits::kCount == static_cast<size_t>(decl.param_count),
+                  "the body's parameter count differs from the member's");
+    static_assert(
+        SameTypes<typename Traits::Arguments>(decl, std::make_index_sequence<Traits::kCount>{}),
+        "a body parameter's type differs from the member's declared type");
+    return {index, &Thunk<Accessor, Method>};
+}
+
+#define TOV_UNBOUND(member) Unbound<#member>()
+#define TOV_BIND(subsystem, member) \
+    Bind<#member, &::tov::Engine::subsystem, &::tov::subsystem::member>()
+#define TOV_BIND_GET(subsystem, property) \
+    Bind<#property, &::tov::Engine::subsystem, &::tov::subsystem::get_##property>()
+
+// clang-format off
+constexpr Binding kBindings[] = {
+    TOV_UNBOUND(ShowStarAnimNextStep),
+    TOV_UNBOUND(HideStarAnim),
+    TOV_UNBOUND(GenerateXYZAnimXYScrollProc),
+    TOV_BIND(MainPanel, InstallPanel),
+    TOV_UNBOUND(GenerateXYZAnimZoomProc),
+    TOV_UNBOUND(PrepareXYZAnimProc),
+    TOV_UNBOUND(ShowXYZAnimStep),
+    TOV_UNBOUND(HideXYZAnim),
+    TOV_UNBOUND(GenerateTextLeftLoopScrollProc),
+    TOV_UNBOUND(PrepareTextLeftLoopScrollProc),
+    TOV_UNBOUND(ShowTextLeftLoopScrollNextStep),
+    TOV_UNBOUND(ChangeTextLeftLoopColor),
+    TOV_UNBOUND(GenerateTextZoomProc),
+    TOV_UNBOUND(PrepareTextZoomProc),
+    TOV_UNBOUND(ShowTextZoomStep),
+    TOV_UNBOUND(HideText),
+    TOV_BIND(BitmapSelection, AddBitmapToSelection),
+    TOV_UNBOUND(CopyBitmapFromPanelToSelection),
+    TOV_UNBOUND(GenerateFrameAnim),
+    TOV_UNBOUND(PrepareFrameAnim),
+    TOV_UNBOUND(ShowFrameAnimFrame),
+    TOV_UNBOUND(HideFrameAnim),
+    TOV_BIND_GET(MainPanel, ScreenWidth),
+    TOV_BIND_GET(MainPanel, ScreenHeight),
+    TOV_UNBOUND(SetTNTAttr),
+    TOV_UNBOUND(ShowTNT),
+    TOV_UNBOUND(ChangeTNTColor),
+    TOV_UNBOUND(HideTNT),
+    TOV_UNBOUND(SetDMDAttr),
+    TOV_UNBOUND(ShowDMDNumeric),
+    TOV_UNBOUND(ShowDMDValue),
+    TOV_UNBOUND(ShowDMDText),
+    TOV_UNBOUND(DrawArea),
+    TOV_UNBOUND(ClearArea),
+    TOV_UNBOUND(SetLamellaAttr),
+    TOV_UNBOUND(ShowLamellaStep),
+    TOV_UNBOUND(SetPixelPicAttr),
+    TOV_UNBOUND(ShowPixelPicStep),
+    TOV_UNBOUND(SetRotatingPicAttr),
+    TOV_UNBOUND(ShowRotatingPicStep),
+    TOV_BIND(MainPanel, DiscardPanel),
+    TOV_UNBOUND(SetBitmapFadeInOutAttr),
+    TOV_UNBOUND(ChangeBitmapFadeInOutBrightness),
+    TOV_UNBOUND(InstallExtraPanel),
+    TOV_UNBOUND(ShowExtraPanel),
+    TOV_UNBOUND(HideExtraPanel),
+    TOV_UNBOUND(SetTankAttr),
+    TOV_UNBOUND(SetTankVisibility),
+    TOV_UNBOUND(SetTankValue),
+    TOV_UNBOUND(SetMissionValueAttr),
+    TOV_UNBOUND(SetMissionValueVisibility),
+    TOV_UNBOUND(SetMissionValue),
+    TOV_UNBOUND(SetThermometerAttr),
+    TOV_UNBOUND(SetThermometerVisibility),
+    TOV_UNBOUND(SetThermometerValue),
+    TOV_UNBOUND(SetMultimeterAttr),
+    TOV_UNBOUND(SetMultimeterVisibility),
+    TOV_UNBOUND(SetMultimeterValue),
+    TOV_UNBOUND(DiscardExtraPanel),
+    TOV_UNBOUND(SetClockAttr),
+    TOV_UNBOUND(SetClockVisibility),
+    TOV_UNBOUND(SetClockValue),
+    TOV_UNBOUND(CopyBitmapFromDMDLayerToSelection),
+    TOV_UNBOUND(SetWaveAttr),
+    TOV_UNBOUND(ShowNextWaveStep),
+    TOV_UNBOUND(ChangeWaveAmplitude),
+    TOV_BIND(MainPanel, SetPanelFrameVisibility),
+    TOV_UNBOUND(InstallWatchPanel),
+    TOV_UNBOUND(SetWatchTime),
+    TOV_UNBOUND(DiscardWatchPanel),
+    TOV_UNBOUND(InstallGemPanel),
+    TOV_UNBOUND(SetGemPhase),
+    TOV_UNBOUND(DiscardGemPanel),
+    TOV_UNBOUND(ShowNextMagicStarStep),
+    TOV_UNBOUND(SetMagicStarAttr),
+    TOV_UNBOUND(SetLevelThermometerVisibility),
+    TOV_UNBOUND(SetLevelThermometerAttr),
+    TOV_UNBOUND(SetLevelThermometerLevel),
+    TOV_UNBOUND(InstallBHGPanel),
+    TOV_UNBOUND(DiscardBHGPanel),
+    TOV_UNBOUND(SwitchBHGLED),
+    TOV_UNBOUND(SetBHGLEDAttr),
+    TOV_UNBOUND(CheckFont),
+    TOV_UNBOUND(InstallSimplePanel),
+    TOV_UNBOUND(DiscardSimplePanel),
+    TOV_UNBOUND(SetSimplePanelDMDAttr),
+    TOV_UNBOUND(ShowSimplePanelDMDNumeric),
+    TOV_UNBOUND(SimplePanelClearArea),
+    TOV_UNBOUND(SimplePanelDrawArea),
+    TOV_BIND(MainPanel, ChangePanelColor),
+    TOV_UNBOUND(ShowSimplePanelDMDText),
+    TOV_UNBOUND(SetChartAttr),
+    TOV_UNBOUND(AddChartValue),
+    TOV_BIND_GET(MainPanel, MouseXPos),
+    TOV_BIND_GET(MainPanel, MouseYPos),
+    TOV_BIND_GET(MainPanel, LMB),
+    TOV_BIND_GET(MainPanel, RMB),
+    TOV_BIND_GET(MainPanel, MMB),
+    TOV_BIND(MainPanel, SetMouseCursorVisibility),
+    TOV_BIND(MainPanel, SetPanelUserLock),
+    TOV_UNBOUND(SetSimplePanelUserLock),
+    TOV_UNBOUND(SetDynPicAttr),
+    TOV_UNBOUND(SetDynPicVisibility),
+    TOV_UNBOUND(LoadDynPic),
+    TOV_UNBOUND(SetVPSlideValue),
+    TOV_UNBOUND(SetVPSlideVisibility),
+    TOV_UNBOUND(SetVPSlideAttr),
+    TOV_UNBOUND(SetLevelThermometerLevelText),
+    TOV_UNBOUND(SetSquareLEDAttr),
+    TOV_UNBOUND(SetSquareLEDState),
+    TOV_UNBOUND(SetBitmapConstructAttr),
+    TOV_UNBOUND(ShowNextBitmapConstructStep),
+    TOV_UNBOUND(BitmapConstructState),
+    TOV_UNBOUND(CopyBitmapFromFontTextToSelection),
+    TOV_UNBOUND(WriteHighscoreToCVI),
+    TOV_UNBOUND(SortHighscores),
+    TOV_UNBOUND(ReadHighscoreFromCVI),
+    TOV_UNBOUND(SetBitmapFadeOverAttr),
+    TOV_UNBOUND(ChangeBitmapFadeOverIntensity),
+    TOV_UNBOUND(ShowMemoryStatus),
+    TOV_UNBOUND(ChangeZPlanePosScrolltext),
+    TOV_UNBOUND(MaskBitmapFromSelection),
+    TOV_UNBOUND(SetUpLoopScrollAttr),
+    TOV_UNBOUND(AddLineboxLine),
+    TOV_UNBOUND(DeleteLineboxLine),
+    TOV_UNBOUND(HideLinebox),
+    TOV_UNBOUND(ShowUpLoopScrollNextStep),
+    TOV_UNBOUND(SetExtraTextAttr),
+    TOV_UNBOUND(SetExtraTextText),
+    TOV_UNBOUND(DrawOnBackground),
+    TOV_UNBOUND(SetBitmapSquareFadeAttr),
+    TOV_UNBOUND(SetBitmapSquareValue),
+    TOV_UNBOUND(ShowBitmapSquareFadeNextStep),
+    TOV_UNBOUND(BitmapSquareFadeState),
+    TOV_BIND(MainPanel, ShowPanel),
+    TOV_BIND(MainPanel, HidePanel),
+    TOV_UNBOUND(copydmdtosimpledmd),
+    TOV_UNBOUND(DrawAreaExtra),
+    TOV_UNBOUND(CopyXtraToDmd),
+    TOV_UNBOUND(ShowExtraValue),
+    TOV_UNBOUND(ShowExtraNumeric),
+    TOV_UNBOUND(ShowExtraText),
+    TOV_UNBOUND(DrawOnExtraBack),
+    TOV_UNBOUND(ClearExtra),
+    TOV_UNBOUND(SaveHscoreToDisc),
+    TOV_UNBOUND(LoadHscoreFromDisc),
+    TOV_UNBOUND(WinExecute),
+    TOV_UNBOUND(SetExtraPanelFrameVisibility),
+};
+// clang-format on
+
+#undef TOV_UNBOUND
+#undef TOV_BIND
+#undef TOV_BIND_GET
+
+constexpr bool BindingsInSlotOrder() {
+    if (std::size(kBindings) != static_cast<size_t>(kMemberCount)) return false;
+    for (int i = 0; i < kMemberCount; ++i) {
+        if (kBindings[i].index != i) return false;
+    }
+    return true;
+}
+static_assert(BindingsInSlotOrder(), "one binding per member, in slot order");
+
+}  // namespace
+
+Body BodyAt(int index) {
+    if (index < 0 || index >= kMemberCount) return nullptr;
+    return kBindings[index].body;
+}
+
+int BoundMemberCount() {
+    int count = 0;
+    for (const Binding& b : kBindings)
+        count += b.body != nullptr ? 1 : 0;
+    return count;
+}
+
+}  // namespace tov::server
