@@ -24,6 +24,7 @@ constexpr int32_t kScreenWidth = 33;
 constexpr int32_t kMouseXPos = 124;
 constexpr int32_t kLMB = 126;
 constexpr int32_t kReadHighscoreFromCVI = 145;
+constexpr int32_t kWriteHighscoreToCVI = 146;
 
 // An engine over a headless presenter whose screen is 1280 x 1024 and that prints nothing.
 class DispatchTest : public ::testing::Test {
@@ -177,6 +178,39 @@ TEST_F(DispatchTest, OutArgumentsMustBeReferences) {
     EXPECT_EQ(error_.description,
               "ReadHighscoreFromCVI: argument 2, _Highscore (PTR(VARIANT)): an out argument must "
               "be passed by reference");
+}
+
+TEST_F(DispatchTest, OutArgumentsAreWrittenThroughTheirReferences) {
+    // A null string reaches the body as an empty text; 300 as a UI1 index is 44.
+    ASSERT_EQ(Call(kWriteHighscoreToCVI, {Variant::I4(300), Variant::String("1234.5"),
+                                          Variant::NullString(), Variant::R8(2.5), Variant()}),
+              kOk);
+    Variant score = Variant::String("stale");
+    Variant name = Variant::I4(9);
+    Variant first;
+    Variant second;
+    Variant second_variable = Variant::Ref(&second);  // a reference to a reference
+    ASSERT_EQ(
+        Call(kReadHighscoreFromCVI, {Variant::UI1(44), Variant::Ref(&score), Variant::Ref(&name),
+                                     Variant::Ref(&first), Variant::Ref(&second_variable)}),
+        kOk);
+    EXPECT_EQ(score.Type(), VariantType::R8);
+    EXPECT_EQ(score.Real(), 1234.5);
+    EXPECT_EQ(name.Type(), VariantType::String);
+    EXPECT_EQ(name.Text(), "");
+    EXPECT_EQ(first.Text(), "2.5");
+    EXPECT_EQ(second.Type(), VariantType::String);
+    EXPECT_EQ(second.Text(), "");
+    EXPECT_EQ(second_variable.Type(), VariantType::Ref);
+    EXPECT_EQ(PopupCount(), 0u);
+
+    // An index the table does not have fails in the body, after its one popup.
+    EXPECT_EQ(
+        Call(kReadHighscoreFromCVI, {Variant::UI1(100), Variant::Ref(&score), Variant::Ref(&name),
+                                     Variant::Ref(&first), Variant::Ref(&second)}),
+        kBodyFailed);
+    EXPECT_EQ(PopupCount(), 1u);
+    EXPECT_EQ(score.Real(), 1234.5);
 }
 
 TEST_F(DispatchTest, AMemberWithoutBodyAnswersNotImplementedSilently) {
