@@ -10,8 +10,6 @@
 namespace tov {
 namespace {
 
-using platform::Variant;
-
 struct Entry {
     double score = 0.0;
     std::string name, text1, text2;
@@ -19,204 +17,136 @@ struct Entry {
 };
 
 Entry Read(Engine& engine, uint8_t index) {
-    Variant score, name, text1, text2;
+    platform::Variant score, name, text1, text2;
     EXPECT_EQ(engine.Highscores().ReadHighscoreFromCVI(index, &score, &name, &text1, &text2), 0);
-    EXPECT_EQ(score.Type(), platform::VariantType::R8);
-    EXPECT_EQ(name.Type(), platform::VariantType::String);
     return {score.Real(), name.Text(), text1.Text(), text2.Text()};
 }
 
-int Write(Engine& engine, uint8_t index, const Entry& e) {
-    return engine.Highscores().WriteHighscoreToCVI(index, e.score, e.name, e.text1, e.text2);
+int Write(Engine& engine, int index, const Entry& e) {
+    return engine.Highscores().WriteHighscoreToCVI(static_cast<uint8_t>(index), e.score, e.name,
+                                                   e.text1, e.text2);
 }
 
-// The one popup the last refusal showed, as "title|text"; fails unless there is exactly one.
-std::string OnlyPopup(Engine& engine) {
-    const auto& popups = engine.Runtime().Popups();
-    EXPECT_EQ(popups.size(), 1u);
-    if (popups.empty()) return "";
-    return popups.back().title + "|" + popups.back().text;
+// The popups shown since the last call, as "title|text" lines.
+std::string TakePopups(Engine& engine) {
+    std::string all;
+    for (const auto& p : engine.Runtime().Popups())
+        all += p.title + "|" + p.text + "\n";
+    engine.Runtime().ClearPopups();
+    return all;
 }
 
-const std::string k25(25, 'x');
-const std::string k26(26, 'y');
+const std::string k25(25, 'x'), k26(26, 'y');
 
-TEST(Highscores, LastIndexKeepsTextsOfTwentyFiveBytes) {
+TEST(Highscores, WriteKeepsTwentyFiveByteTextsAndTouchesOnlyItsEntry) {
     Engine engine;
     const Entry full{1234567.5, std::string(25, 'N'), std::string(25, 'a'), std::string(25, 'b')};
     EXPECT_EQ(Write(engine, 99, full), 0);
     EXPECT_EQ(Read(engine, 99), full);
-    EXPECT_TRUE(engine.Runtime().Popups().empty());
-}
 
-TEST(Highscores, WriteTouchesOnlyItsOwnEntry) {
-    Engine engine;
     const Entry six{6.0, "six", "vi", "VI"};
     ASSERT_EQ(Write(engine, 6, six), 0);
-    ASSERT_EQ(Write(engine, 4, {4.0, "four", "", ""}), 0);
     EXPECT_EQ(Write(engine, 5, {5.0, k25, k25, k25}), 0);
     EXPECT_EQ(Read(engine, 6), six);
-    EXPECT_EQ(Read(engine, 4), (Entry{4.0, "four", "", ""}));
-    // A shorter text over a longer one reads back as the shorter.
-    EXPECT_EQ(Write(engine, 5, {5.0, "ab", "", "c"}), 0);
-    EXPECT_EQ(Read(engine, 5), (Entry{5.0, "ab", "", "c"}));
+    // A shorter text over a longer one reads as the shorter; a zero byte ends a text.
+    EXPECT_EQ(Write(engine, 5, {5.0, "ab", std::string("c\0", 2) + k26, ""}), 0);
+    EXPECT_EQ(Read(engine, 5), (Entry{5.0, "ab", "c", ""}));
+    EXPECT_EQ(TakePopups(engine), "");
 }
 
-TEST(Highscores, TooLongTextRefusedWithItsMessageAndNothingChanges) {
+TEST(Highscores, RefusedWriteShowsTheFirstFailingCheckOnlyAndChangesNothing) {
+    const std::string prefix = "fatal error|CVI-function 'WriteHighscoreToCVI': argument '";
+    struct Case {
+        int index;
+        Entry entry;
+        std::string message;
+    };
+    const Case cases[] = {
+        {100, {}, "_Index' out of range (must be 0..99)"},
+        {255, {}, "_Index' out of range (must be 0..99)"},
+        {3, {9, k26, "", k26}, "_Highname' too long (max. 25 characters)"},
+        {3, {9, k25, k26, k26}, "_Highstring1' too long (max. 25 characters)"},
+        {3, {9, k25, k25, k26}, "_Highstring2' too long (max. 25 characters)"},
+        {3, {9, "a\nb", "", ""}, "_Highname' contains a line feed (not allowed)"},
+        {3, {9, "", "", "\n"}, "_Highstring2' contains a line feed (not allowed)"},
+        {3, {9, "\n", k26, ""}, "_Highstring1' too long (max. 25 characters)"},
+    };
     Engine engine;
     const Entry before{77.0, "old", "one", "two"};
     ASSERT_EQ(Write(engine, 3, before), 0);
-
-    // The name is checked before the second text: only its message shows.
-    EXPECT_EQ(Write(engine, 3, {99.0, k26, "", k26}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highname' too long "
-              "(max. 25 characters)");
-    EXPECT_EQ(Read(engine, 3), before);
-
-    engine.Runtime().ClearPopups();
-    EXPECT_EQ(Write(engine, 3, {99.0, k25, k26, k26}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highstring1' too long "
-              "(max. 25 characters)");
-
-    engine.Runtime().ClearPopups();
-    EXPECT_EQ(Write(engine, 3, {99.0, k25, k25, k26}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highstring2' too long "
-              "(max. 25 characters)");
-    EXPECT_EQ(Read(engine, 3), before);
-}
-
-TEST(Highscores, IndexAboveNinetyNineRefusedByWriteAndRead) {
-    for (int index : {100, 255}) {
-        Engine engine;
-        EXPECT_EQ(Write(engine, static_cast<uint8_t>(index), {1.0, "a", "b", "c"}), -1);
-        EXPECT_EQ(OnlyPopup(engine),
-                  "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Index' out of range "
-                  "(must be 0..99)");
-
-        engine.Runtime().ClearPopups();
-        Variant score = Variant::I2(7), name, text1, text2;
-        EXPECT_EQ(engine.Highscores().ReadHighscoreFromCVI(static_cast<uint8_t>(index), &score,
-                                                           &name, &text1, &text2),
-                  -1);
-        EXPECT_EQ(OnlyPopup(engine),
-                  "fatal error|CVI-function 'ReadHighscoreFromCVI': argument '_Index' out of "
-                  "range (must be 0..99)");
-        EXPECT_EQ(score.Type(), platform::VariantType::I2);  // the out arguments stay as they were
-        EXPECT_EQ(score.Integer(), 7);
+    for (const Case& c : cases) {
+        EXPECT_EQ(Write(engine, c.index, c.entry), -1);
+        EXPECT_EQ(TakePopups(engine), prefix + c.message + "\n");
+        EXPECT_EQ(Read(engine, 3), before);
     }
 }
 
-TEST(Highscores, LineFeedInTextRefusedAfterTheLengthChecks) {
+TEST(Highscores, ReadRefusesAnIndexAboveNinetyNine) {
     Engine engine;
-    const Entry before{5.0, "keep", "", ""};
-    ASSERT_EQ(Write(engine, 0, before), 0);
-
-    EXPECT_EQ(Write(engine, 0, {9.0, "a\nb", "", ""}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highname' contains a "
-              "line feed (not allowed)");
-    engine.Runtime().ClearPopups();
-    EXPECT_EQ(Write(engine, 0, {9.0, "", "", "\n"}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highstring2' contains a "
-              "line feed (not allowed)");
-    // A text that is too long is reported as such even when an earlier one holds a line feed.
-    engine.Runtime().ClearPopups();
-    EXPECT_EQ(Write(engine, 0, {9.0, "\n", k26, ""}), -1);
-    EXPECT_EQ(OnlyPopup(engine),
-              "fatal error|CVI-function 'WriteHighscoreToCVI': argument '_Highstring1' too long "
-              "(max. 25 characters)");
-    EXPECT_EQ(Read(engine, 0), before);
-}
-
-TEST(Highscores, ZeroByteEndsATextAsInAZeroTerminatedString) {
-    Engine engine;
-    const std::string with_zero = std::string("abc") + '\0' + std::string(30, 'z') + "\n";
-    EXPECT_EQ(Write(engine, 1, {1.0, with_zero, "", ""}), 0);
-    EXPECT_EQ(Read(engine, 1).name, "abc");
+    for (uint8_t index : {100, 255}) {
+        platform::Variant score = platform::Variant::I2(7);
+        EXPECT_EQ(
+            engine.Highscores().ReadHighscoreFromCVI(index, &score, nullptr, nullptr, nullptr), -1);
+        EXPECT_EQ(TakePopups(engine),
+                  "fatal error|CVI-function 'ReadHighscoreFromCVI': argument '_Index' out of "
+                  "range (must be 0..99)\n");
+        EXPECT_EQ(score.Integer(), 7);
+    }
 }
 
 TEST(Highscores, SortRefusesAnEmptyOrReversedRangeAndAnIndexAboveNinetyNine) {
     const std::string min_message =
         "fatal error|CVI-function 'SortHighscores': argument '_MinIndex' out of range (must be "
-        "0..(_MaxIndex-1)";
+        "0..(_MaxIndex-1)\n";
     const std::string max_message =
         "fatal error|CVI-function 'SortHighscores': argument '_MaxIndex' out of range (must be "
-        "(_MinIndex+1)..99)";
-    struct Case {
-        uint8_t min, max;
-        const std::string& message;
-    };
-    for (const Case& c :
-         {Case{5, 5, min_message}, Case{7, 2, min_message}, Case{200, 150, min_message},
-          Case{0, 100, max_message}, Case{98, 255, max_message}}) {
-        Engine engine;
-        ASSERT_EQ(Write(engine, 0, {3.0, "", "", ""}), 0);
-        EXPECT_EQ(engine.Highscores().SortHighscores(c.min, c.max), -1);
-        EXPECT_EQ(OnlyPopup(engine), c.message) << int(c.min) << ".." << int(c.max);
-        EXPECT_EQ(Read(engine, 0).score, 3.0);
-    }
-}
-
-TEST(Highscores, SortOfAFreshTableIsQuiet) {
+        "(_MinIndex+1)..99)\n";
     Engine engine;
-    EXPECT_EQ(engine.Highscores().SortHighscores(0, 99), 0);
-    EXPECT_TRUE(engine.Runtime().Popups().empty());
+    ASSERT_EQ(Write(engine, 1, {3.0, "", "", ""}), 0);
+    EXPECT_EQ(engine.Highscores().SortHighscores(5, 5), -1);
+    EXPECT_EQ(TakePopups(engine), min_message);
+    EXPECT_EQ(engine.Highscores().SortHighscores(7, 2), -1);
+    EXPECT_EQ(TakePopups(engine), min_message);
+    EXPECT_EQ(engine.Highscores().SortHighscores(0, 100), -1);
+    EXPECT_EQ(TakePopups(engine), max_message);
+    EXPECT_EQ(Read(engine, 0).score, 0.0);
+
+    Engine fresh;
+    EXPECT_EQ(fresh.Highscores().SortHighscores(0, 99), 0);
+    EXPECT_EQ(TakePopups(fresh), "");
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(Read(engine, static_cast<uint8_t>(i)), Entry{});
+        EXPECT_EQ(Read(fresh, static_cast<uint8_t>(i)), Entry{});
 }
 
-TEST(Highscores, SortMovesEachScoreWithItsTextsAndStaysInItsRange) {
+TEST(Highscores, SortMovesEachScoreWithItsTextsKeepsTiesAndStaysInItsRange) {
     Engine engine;
-    const Entry thirty{30, "Thirty", "t1", std::string(25, 'T')};
-    const Entry ten{10, "Ten", "", "x"};
-    const Entry twenty{20, "Twenty", "tw", ""};
-    const Entry outside{1, "outside", "", ""};
+    const Entry thirty{30, "Thirty", "t1", k25}, ten{10, "Ten", "", "x"}, twenty{20, "Tw", "", ""};
     ASSERT_EQ(Write(engine, 0, thirty), 0);
     ASSERT_EQ(Write(engine, 1, ten), 0);
     ASSERT_EQ(Write(engine, 2, twenty), 0);
-    ASSERT_EQ(Write(engine, 3, outside), 0);
+    ASSERT_EQ(Write(engine, 3, {1, "outside", "", ""}), 0);
     EXPECT_EQ(engine.Highscores().SortHighscores(0, 2), 0);
     EXPECT_EQ(Read(engine, 0), ten);
     EXPECT_EQ(Read(engine, 1), twenty);
     EXPECT_EQ(Read(engine, 2), thirty);
-    EXPECT_EQ(Read(engine, 3), outside);
-
-    // A range that starts above 0 leaves the entries below it alone.
-    ASSERT_EQ(Write(engine, 4, {-5, "neg", "", ""}), 0);
-    EXPECT_EQ(engine.Highscores().SortHighscores(2, 4), 0);
-    EXPECT_EQ(Read(engine, 1), twenty);
-    EXPECT_EQ(Read(engine, 2).name, "neg");
     EXPECT_EQ(Read(engine, 3).name, "outside");
-    EXPECT_EQ(Read(engine, 4), thirty);
-}
 
-TEST(Highscores, SortKeepsEqualScoresInTheirOrder) {
-    Engine engine;
-    ASSERT_EQ(Write(engine, 10, {50, "first", "", ""}), 0);
-    ASSERT_EQ(Write(engine, 11, {50, "second", "", ""}), 0);
-    ASSERT_EQ(Write(engine, 12, {10, "low", "", ""}), 0);
-    ASSERT_EQ(Write(engine, 13, {50, "third", "", ""}), 0);
-    EXPECT_EQ(engine.Highscores().SortHighscores(10, 13), 0);
-    EXPECT_EQ(Read(engine, 10).name, "low");
-    EXPECT_EQ(Read(engine, 11).name, "first");
-    EXPECT_EQ(Read(engine, 12).name, "second");
-    EXPECT_EQ(Read(engine, 13).name, "third");
+    const char* names[] = {"first", "second", "low", "third"};
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(Write(engine, 10 + i, {i == 2 ? 1.0 : 50, names[i], "", ""}), 0);
+    EXPECT_EQ(engine.Highscores().SortHighscores(11, 13), 0);
+    EXPECT_EQ(Read(engine, 10).name + Read(engine, 11).name + Read(engine, 12).name +
+                  Read(engine, 13).name,
+              "firstlowsecondthird");
 }
 
 TEST(Highscores, SortEndsWhateverTheScores) {
     // A NaN compares false with everything, so every comparison with one exchanges: only the
     // shrinking bound ends the passes.
     Engine engine;
-    const double nan = std::nan("");
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(Write(engine, static_cast<uint8_t>(i), {i % 3 ? nan : -i * 1.0, "", "", ""}), 0);
-    }
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(Write(engine, i, {i % 3 ? std::nan("") : -i, "", "", ""}), 0);
     EXPECT_EQ(engine.Highscores().SortHighscores(0, 99), 0);
-    EXPECT_TRUE(engine.Runtime().Popups().empty());
 }
 
 }  // namespace
