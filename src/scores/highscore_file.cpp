@@ -214,6 +214,11 @@ bool ReplaceWithTemporaryFile(const std::string& path, std::string* reason) {
 
 bool WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes,
                         std::string* reason) {
+    // An empty name names no file; its temporary file would land in the current folder.
+    if (path.empty()) {
+        *reason = ErrnoText(ENOENT);
+        return false;
+    }
     return WriteTemporaryFile(path, bytes, reason) && ReplaceWithTemporaryFile(path, reason);
 }
 

@@ -188,6 +188,11 @@ TEST(HighscoreFile, SaveThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
     EXPECT_EQ(TakePopups(engine),
               "fatal error|CVI-function 'SaveHscoreToDisc': File '" + missing +
                   "' could not be written: " + std::generic_category().message(ENOENT) + "\n");
+    EXPECT_EQ(engine.Highscores().SaveHscoreToDisc(""), -1);
+    EXPECT_EQ(TakePopups(engine),
+              "fatal error|CVI-function 'SaveHscoreToDisc': File '' could "
+              "not be written: " +
+                  std::generic_category().message(ENOENT) + "\n");
     // A folder in the file's place stays, and no temporary file is left beside it.
     const std::string folder = dir.File("folder");
     std::filesystem::create_directory(folder);
