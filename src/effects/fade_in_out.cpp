@@ -1,0 +1,115 @@
+#include "effects/fade_in_out.h"
+
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "effects/transition_geometry.h"
+#include "engine/engine.h"
+#include "platform/panel_ids.h"
+
+namespace tov {
+
+using platform::Attr;
+namespace ids = platform::main_panel;
+
+int FadeInOut::SetBitmapFadeInOutAttr(int16_t _BitmapFadeInOutBitmapIDIndex,
+                                      int16_t _BitmapFadeInOutXPos, int16_t _BitmapFadeInOutYPos,
+                                      double _BitmapFadeInOutXZoom, double _BitmapFadeInOutYZoom) {
+    const int i = _BitmapFadeInOutBitmapIDIndex;
+    if (!BitmapSelection::IsSlot(i)) {
+        return engine_.Report(ReportTitle::FatalError,
+                              "CVI-function 'SetBitmapFadeInOutAttr': argument "
+                              "'_BitmapFadeInOutBitmapIDIndex' out of range (must be 0..499)");
+    }
+    BitmapSelection& selection = engine_.BitmapSelection();
+    const int width = selection.BitmapWidth[i];
+    const int height = selection.BitmapHeight[i];
+    if (static_cast<int64_t>(width) * height > kFadeMaxPixels) {
+        return engine_.Report(ReportTitle::FatalError,
+                              "CVI-function 'SetBitmapFadeInOutAttr': selected bitmap too big");
+    }
+    const int source = selection.BitmapIDSelection[i];
+    if (source == 0) {
+        return engine_.Report(ReportTitle::FatalError,
+                              "CVI-function 'SetBitmapFadeInOutAttr': selected bitmap slot empty");
+    }
+    // The source bytes go into a scratch vector first so that a refusal changes nothing.
+    PixelLayout layout;
+    std::vector<uint8_t> bits;
+    if (!ReadFadeSource(engine_, source, &layout, &bits)) {
+        return engine_.Report(ReportTitle::FatalError,
+                              "CVI-function 'SetBitmapFadeInOutAttr': selected bitmap not 24 or "
+                              "32 bits deep");
+    }
+
+    selection.BitmapBytesPerRow[i] = layout.bytes_per_row;
+    selection.BitmapPixelDepth[i] = layout.pixel_depth;
+    buffers_.BitmapOriginalColorField1 = std::move(bits);
+    // The working copy starts as the source, so the padding at the end of each row, which the
+    // steps never write, is the source's own.
+    buffers_.BitmapWorkingColorField = buffers_.BitmapOriginalColorField1;
+    buffers_.layout = layout;
+    buffers_.user = PixelBuffersUser::FadeInOut;
+
+    BitmapFadeInOutBitmapIDIndex = _BitmapFadeInOutBitmapIDIndex;
+    BitmapFadeInOutXZoom = _BitmapFadeInOutXZoom;
+    BitmapFadeInOutYZoom = _BitmapFadeInOutYZoom;
+
+    const MainPanel& main = engine_.MainPanel();
+    BitmapFadeInOutXPos = _BitmapFadeInOutXPos == -1
+                              ? TruncToInt16((main.PanelWidth - width * BitmapFadeInOutXZoom) / 2.0)
+                              : _BitmapFadeInOutXPos;
+    BitmapFadeInOutYPos =
+        _BitmapFadeInOutYPos == -1
+            ? TruncToInt16((main.PanelHeight - height * BitmapFadeInOutYZoom) / 2.0)
+            : _BitmapFadeInOutYPos;
+
+    MakeFadeWorkingBitmap(engine_, source, width, height);
+
+    platform::Runtime& rt = engine_.Runtime();
+    const int panel = main.PanelHandle;
+    const int16_t canvas_width = TruncToInt16(width * BitmapFadeInOutXZoom);
+    const int16_t canvas_height = TruncToInt16(height * BitmapFadeInOutYZoom);
+    rt.SetCtrlAttribute(panel, ids::kEffectCanvas, Attr::Width, canvas_width);
+    rt.SetCtrlAttribute(panel, ids::kEffectCanvas, Attr::Height, canvas_height);
+    rt.CanvasClear(panel, ids::kEffectCanvas,
+                   platform::MakeRect(0, 0, canvas_height, canvas_width));
+    rt.SetCtrlAttribute(panel, ids::kEffectCanvas, Attr::Left, BitmapFadeInOutXPos);
+    rt.SetCtrlAttribute(panel, ids::kEffectCanvas, Attr::Top, BitmapFadeInOutYPos);
+    return 0;
+}
+
+int FadeInOut::ChangeBitmapFadeInOutBrightness(int16_t _BitmapFadeInOutBrightness) {
+    if (_BitmapFadeInOutBrightness < 0 || _BitmapFadeInOutBrightness > 100) {
+        return engine_.Report(ReportTitle::FatalError,
+                              "CVI-function 'ChangeBitmapFadeInOutBrightness': argument "
+                              "'_BitmapFadeInOutBrightness' out of range (must be 0..100)");
+    }
+    // Without a set-up of its own there is no picture to fade.
+    if (!buffers_.HeldBy(PixelBuffersUser::FadeInOut)) return 0;
+
+    const PixelLayout& layout = buffers_.layout;
+    const int row_bytes = layout.RowBytes();
+    const uint32_t brightness = static_cast<uint32_t>(_BitmapFadeInOutBrightness);
+    for (int r = 0; r < layout.height; ++r) {
+        const size_t offset = static_cast<size_t>(r) * layout.bytes_per_row;
+        const uint8_t* source = buffers_.BitmapOriginalColorField1.data() + offset;
+        uint8_t* working = buffers_.BitmapWorkingColorField.data() + offset;
+        for (int j = 0; j < row_bytes; ++j) {
+            working[j] = static_cast<uint8_t>(source[j] * brightness / 100);
+        }
+    }
+
+    platform::Runtime& rt = engine_.Runtime();
+    const int working_bitmap =
+        engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
+    rt.SetBitmapData(
+        working_bitmap, layout.bytes_per_row, layout.pixel_depth,
+        std::span<const uint8_t>(buffers_.BitmapWorkingColorField.data(), layout.DataBytes()), {});
+    rt.CanvasDrawBitmap(engine_.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
+                        platform::kWholeArea, platform::kWholeArea);
+    return 0;
+}
+
+}  // namespace tov
