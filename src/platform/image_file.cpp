@@ -41,7 +41,7 @@ namespace {
 // ---- limits and helpers ----------------------------------------------------------------------
 
 constexpr int64_t kMaxDimension = STBI_MAX_DIMENSIONS;
-constexpr int64_t kMaxPixels = int64_t{1} << 26;    // 256 MiB of 32-bit pixels
+constexpr int64_t kMaxPixels = int64_t{1} << 25;    // 128 MiB of 32-bit pixels
 constexpr size_t kMaxFileSize = size_t{256} << 20;  // no table ships a larger picture
 
 int Fail(std::string* why, int status, std::string_view text) {
@@ -241,13 +241,19 @@ uint32_t PaletteColor(const BmpImage& bmp, uint32_t index) {
     return index < bmp.palette.size() ? bmp.palette[index] : 0;
 }
 
-int DecodeBmpRows(const Bytes& pixels, const BmpImage& bmp, Surface* image, std::string* why) {
-    const int64_t stride = (bmp.width * bmp.bpp + 31) / 32 * 4;
-    // The last row needs only its own bytes: some writers leave out its padding.
+int64_t BmpStride(const BmpImage& bmp) {
+    return (bmp.width * bmp.bpp + 31) / 32 * 4;
+}
+
+// Whether the file holds every uncompressed row. The last row needs only its own bytes: some
+// writers leave out its padding.
+bool HasAllRows(const Bytes& pixels, const BmpImage& bmp) {
     const int64_t last_row = (bmp.width * bmp.bpp + 7) / 8;
-    if (!pixels.Has(0, static_cast<uint64_t>(stride * (bmp.height - 1) + last_row))) {
-        return Fail(why, kUIEBadFileFormat, "the BMP pixel data is truncated");
-    }
+    return pixels.Has(0, static_cast<uint64_t>(BmpStride(bmp) * (bmp.height - 1) + last_row));
+}
+
+void DecodeBmpRows(const Bytes& pixels, const BmpImage& bmp, Surface* image) {
+    const int64_t stride = BmpStride(bmp);
     const Channel red(bmp.masks[0]), green(bmp.masks[1]), blue(bmp.masks[2]);
     const bool bit_fields = bmp.bpp == 16 || bmp.compression != kBmpRgb;
     const int width = static_cast<int>(bmp.width);
@@ -287,7 +293,6 @@ int DecodeBmpRows(const Bytes& pixels, const BmpImage& bmp, Surface* image, std:
             }
         }
     }
-    return kUISuccess;
 }
 
 // RLE8 and RLE4: runs of one index (RLE4: two alternating indices), absolute runs padded to 16
@@ -359,12 +364,18 @@ int DecodeBmp(std::span<const uint8_t> data, Bitmap* out, std::string* why) {
     if (const int status = ParseBmpHeaders(file, &bmp, &pixel_offset, why); status < 0) {
         return status;
     }
-    Surface image(static_cast<int>(bmp.width), static_cast<int>(bmp.height), 0);
     const Bytes pixels{data.subspan(pixel_offset)};
-    const int status = bmp.compression == kBmpRle8 || bmp.compression == kBmpRle4
-                           ? DecodeBmpRle(pixels, bmp, &image, why)
-                           : DecodeBmpRows(pixels, bmp, &image, why);
-    if (status < 0) return status;
+    const bool run_length = bmp.compression == kBmpRle8 || bmp.compression == kBmpRle4;
+    // Checked before the pixels are reserved, so a short file cannot make a large picture.
+    if (!run_length && !HasAllRows(pixels, bmp)) {
+        return Fail(why, kUIEBadFileFormat, "the BMP pixel data is truncated");
+    }
+    Surface image(static_cast<int>(bmp.width), static_cast<int>(bmp.height), 0);
+    if (run_length) {
+        if (const int status = DecodeBmpRle(pixels, bmp, &image, why); status < 0) return status;
+    } else {
+        DecodeBmpRows(pixels, bmp, &image);
+    }
     *out = BitmapFromSurface(image);
     return kUISuccess;
 }

@@ -1,0 +1,87 @@
+#include "platform/bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tov::platform {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bitmap TwoByTwo() {
+    Surface image(2, 2);
+    image.pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC};
+    return BitmapFromSurface(image);
+}
+
+TEST(Surface, ResetToANegativeSizeIsEmpty) {
+    Surface s(3, 2, 7);
+    EXPECT_EQ(s.pixels, std::vector<uint32_t>(6, 7));
+    s.Reset(-4, 5, 1);
+    EXPECT_EQ(s.width, 0);
+    EXPECT_EQ(s.height, 0);
+    EXPECT_TRUE(s.pixels.empty());
+    EXPECT_FALSE(s.Contains(0, 0));
+}
+
+TEST(BitmapData, RowsArePaddedToFourBytesInBlueGreenRedOrder) {
+    const Bitmap b = TwoByTwo();
+    EXPECT_EQ(b.bytes_per_row, 8);
+    Bytes bits, mask;
+    EncodeBitmapData(b, &bits, &mask);
+    EXPECT_EQ(bits, (Bytes{0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0, 0,  //
+                           0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0}));
+    EXPECT_TRUE(mask.empty());
+}
+
+TEST(BitmapData, MaskRowsArePaddedTo16BitWordsFirstPixelInTheTopBit) {
+    Bitmap b = BitmapFromSurface(Surface(17, 2));
+    b.mask.assign(34, 1);
+    b.mask[1] = 0;        // row 0, pixel 1
+    b.mask[17 + 16] = 0;  // row 1, pixel 16
+    Bytes bits, mask;
+    EncodeBitmapData(b, &bits, &mask);
+    EXPECT_EQ(mask, (Bytes{0xBF, 0xFF, 0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
+
+    Bitmap back = BitmapFromSurface(Surface(17, 2));
+    ASSERT_EQ(DecodeBitmapData(&back, b.bytes_per_row, 24, bits, mask), kUISuccess);
+    EXPECT_EQ(back.mask, b.mask);
+}
+
+TEST(BitmapData, SetTakesWiderRowsAndThirtyTwoBitsAndAnEmptyMaskRemovesIt) {
+    Bitmap b = TwoByTwo();
+    b.mask = {1, 0, 0, 1};
+    const Bytes wide = {1, 2, 3, 4,  5,  6,  9, 9, 9, 9, 9, 9,  //
+                        7, 8, 9, 10, 11, 12, 9, 9, 9, 9, 9, 9};
+    ASSERT_EQ(DecodeBitmapData(&b, 12, 24, wide, {}), kUISuccess);
+    EXPECT_EQ(b.image.pixels, (std::vector<uint32_t>{0x030201, 0x060504, 0x090807, 0x0C0B0A}));
+    EXPECT_FALSE(b.HasMask());
+    Bytes bits, mask;
+    EncodeBitmapData(b, &bits, &mask);
+    EXPECT_EQ(bits, (Bytes{1, 2, 3, 4,  5,  6,  0, 0, 0, 0, 0, 0,  //
+                           7, 8, 9, 10, 11, 12, 0, 0, 0, 0, 0, 0}));
+
+    const Bytes quads = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0};
+    ASSERT_EQ(DecodeBitmapData(&b, 8, 32, quads, {}), kUISuccess);
+    EXPECT_EQ(b.image.pixels, (std::vector<uint32_t>{0x030201, 0x060504, 0x090807, 0x0C0B0A}));
+    EXPECT_EQ(b.pixel_depth, 32);
+}
+
+TEST(BitmapData, SetRefusesBadLayoutsAndChangesNothing) {
+    Bitmap b = TwoByTwo();
+    const std::vector<uint32_t> before = b.image.pixels;
+    const Bytes bits(16, 0xEE);
+    EXPECT_LT(DecodeBitmapData(&b, 8, 16, bits, {}), 0);        // depth
+    EXPECT_LT(DecodeBitmapData(&b, 5, 24, bits, {}), 0);        // row shorter than 3 * width
+    EXPECT_LT(DecodeBitmapData(&b, -8, 24, bits, {}), 0);       // negative row
+    EXPECT_LT(DecodeBitmapData(&b, 8, 24, Bytes(15), {}), 0);   // too few bytes
+    EXPECT_LT(DecodeBitmapData(&b, 1 << 30, 24, bits, {}), 0);  // rows beyond the data
+    EXPECT_LT(DecodeBitmapData(&b, 8, 24, bits, Bytes(3)), 0);  // mask too short
+    EXPECT_LT(DecodeBitmapData(nullptr, 8, 24, bits, {}), 0);
+    EXPECT_EQ(b.image.pixels, before);
+    EXPECT_EQ(b.bytes_per_row, 8);
+}
+
+}  // namespace
+}  // namespace tov::platform
