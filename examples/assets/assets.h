@@ -16,3 +16,6 @@ void MakeAssets_core(const std::string& out_dir);
 
 // Day and night views and a title card for the bitmap transitions.
 void MakeAssets_transitions(const std::string& out_dir);
+
+// A spinning coin strip for the frame animation scene.
+void MakeAssets_text_effects(const std::string& out_dir);

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     MakeAssets_core(out_dir);
     // Further makers, in the order of assets.h.
     MakeAssets_transitions(out_dir);
+    MakeAssets_text_effects(out_dir);
 
     return tov::assets::WriteFailures() == 0 ? 0 : 1;
 }
