@@ -1,0 +1,230 @@
+// tov-play [options] SCRIPT.lua: runs a table script against the engine the way a table
+// simulator does. The script's main chunk creates the object and sets the table up; then the
+// script's tick(frame) is called once per frame, from frame 0, until quit(), the frame limit or
+// the closing of a window ends the run.
+#include <tov/tov.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/engine.h"
+#include "gif_recorder.h"
+#include "lua_host.h"
+#include "options.h"
+#include "server/host.h"
+
+#if defined(TOV_HAVE_SDL)
+#include "platform/presenters/sdl.h"
+#endif
+
+namespace {
+
+using tov::player::DisplayMode;
+using tov::player::Options;
+
+constexpr int kExitLuaError = 1;
+constexpr int kExitUsage = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "tov-play: %s\n", message.c_str());
+    return kExitLuaError;
+}
+
+bool DisplayReachable() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+// The part of the screen a recording keeps: the region, clipped to nothing beyond it (pixels
+// outside the screen record as black).
+void CopyRegion(const tov::platform::Surface& screen, const tov::player::Region& region,
+                std::vector<uint32_t>* out) {
+    out->assign(static_cast<size_t>(region.width) * region.height, 0);
+    for (int y = 0; y < region.height; ++y) {
+        const int sy = region.y + y;
+        if (sy < 0 || sy >= screen.height) continue;
+        for (int x = 0; x < region.width; ++x) {
+            const int sx = region.x + x;
+            if (sx < 0 || sx >= screen.width) continue;
+            (*out)[static_cast<size_t>(y) * region.width + x] = screen.At(sx, sy) & 0xFFFFFF;
+        }
+    }
+}
+
+class Recording {
+  public:
+    explicit Recording(const Options& options) : options_(options) {}
+
+    bool Active() const { return !options_.record_path.empty(); }
+
+    // Adds the screen as it is now as one frame.
+    bool Add(std::string* error) {
+        tov::platform::Runtime& runtime = tov::server::SharedEngine().Runtime();
+        const tov::platform::Surface& screen = runtime.ComposeScreen();
+        if (!gif_.IsOpen()) {
+            int width = 0, height = 0;
+            runtime.GetScreenSize(&height, &width);
+            region_ = options_.region.value_or(tov::player::Region{0, 0, width, height});
+            if (!gif_.Open(options_.record_path, region_.width, region_.height, options_.fps,
+                           error)) {
+                return false;
+            }
+        }
+        CopyRegion(screen, region_, &frame_);
+        if (!gif_.AddFrame(frame_, error)) return false;
+        if (options_.frames) {
+            std::fprintf(stderr, "\rrecording %s: %d of %ld frames", options_.record_path.c_str(),
+                         gif_.FrameCount(), *options_.frames);
+        } else {
+            std::fprintf(stderr, "\rrecording %s: %d frames", options_.record_path.c_str(),
+                         gif_.FrameCount());
+        }
+        return true;
+    }
+
+    bool Finish(std::string* error) {
+        if (!Active()) return true;
+        if (!gif_.IsOpen() && !Add(error)) return false;  // a run without frames: one still
+        std::fputc('\n', stderr);
+        return gif_.Close(error);
+    }
+
+  private:
+    const Options& options_;
+    tov::player::GifRecorder gif_;
+    tov::player::Region region_;
+    std::vector<uint32_t> frame_;
+};
+
+int Run(Options options) {
+    namespace fs = std::filesystem;
+    std::error_code error_code;
+    // Files named on the command line are where the person running tov-play means, not in the
+    // folder the script runs in.
+    for (std::string* path : {&options.record_path, &options.snapshot_path}) {
+        if (!path->empty()) *path = fs::absolute(*path, error_code).string();
+    }
+    const fs::path script = fs::absolute(options.script, error_code);
+    if (error_code || !fs::is_regular_file(script, error_code)) {
+        return Fail("cannot open the script " + options.script);
+    }
+    const fs::path directory =
+        options.directory.empty() ? script.parent_path() : fs::path(options.directory);
+    fs::current_path(directory, error_code);
+    if (error_code) {
+        return Fail("cannot change to the folder " + directory.string() + ": " +
+                    error_code.message());
+    }
+
+    // The presenter, chosen before the engine is made.
+    bool headless = options.display == DisplayMode::Headless ||
+                    (options.display == DisplayMode::Automatic && !DisplayReachable());
+#if defined(TOV_HAVE_SDL)
+    tov::platform::SdlPresenter* windows = nullptr;
+    if (!headless) {
+        std::string why;
+        std::unique_ptr<tov::platform::SdlPresenter> sdl = tov::platform::SdlPresenter::Create(
+            options.popups == tov::player::PopupMode::Modal ? tov::platform::PopupStyle::Modal
+                                                            : tov::platform::PopupStyle::Log,
+            &why);
+        if (!sdl && options.display == DisplayMode::Window) {
+            return Fail("--window: no display can be opened: " + why);
+        }
+        if (sdl) {
+            windows = sdl.get();
+            auto shared =
+                std::make_shared<std::unique_ptr<tov::platform::SdlPresenter>>(std::move(sdl));
+            tov::server::ConfigureHost([shared]() -> std::unique_ptr<tov::platform::Presenter> {
+                return std::move(*shared);
+            });
+        } else {
+            headless = true;
+        }
+    }
+#else
+    if (options.display == DisplayMode::Window) {
+        return Fail("--window: this tov-play was built without SDL2");
+    }
+    headless = true;
+#endif
+    if (headless && tov_configure(options.screen_width, options.screen_height) != 0) {
+        return Fail("cannot set up the headless screen");
+    }
+
+    tov::player::ScriptState state;
+    state.recording = !options.record_path.empty();
+    state.headless = headless;
+    state.script_dir = script.parent_path().string();
+    tov::player::LuaHost lua(&state);
+    Recording recording(options);
+
+    std::string error;
+    if (!lua.RunFile(script.string(), options.script, options.script_arguments, &error)) {
+        return Fail(error);
+    }
+
+    // Without tick and without a frame limit, a headless run ends after the main chunk; a
+    // window stays until it is closed.
+    const bool has_tick = lua.HasTick();
+    const bool endless = !options.frames && (has_tick || !headless);
+    const auto period = std::chrono::nanoseconds(1000000000LL / options.fps);
+    auto next = std::chrono::steady_clock::now();
+    for (long frame = 0; !state.quit && (endless || (options.frames && frame < *options.frames));
+         ++frame) {
+        state.frame = frame;
+        if (has_tick && !lua.CallTick(frame, &error)) {
+            std::string ignored;
+            if (recording.Active()) recording.Finish(&ignored);
+            return Fail(error);
+        }
+        tov_present();
+        if (recording.Active() && !recording.Add(&error)) return Fail(error);
+#if defined(TOV_HAVE_SDL)
+        if (windows != nullptr && windows->QuitRequested()) break;
+#endif
+        if (!headless) {
+            next += period;
+            const auto now = std::chrono::steady_clock::now();
+            if (next > now) {
+                std::this_thread::sleep_until(next);
+            } else {
+                next = now;  // behind: do not hurry to catch up
+            }
+        }
+    }
+
+    if (!recording.Finish(&error)) return Fail(error);
+    if (!options.snapshot_path.empty() && tov_snapshot_screen(options.snapshot_path.c_str()) != 0) {
+        return Fail("cannot write the snapshot " + options.snapshot_path);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!tov::player::ParseOptions(arguments, &options, &error)) {
+        std::fprintf(stderr, "tov-play: %s\n%s", error.c_str(), tov::player::UsageText());
+        return kExitUsage;
+    }
+    if (options.help) {
+        std::fputs(tov::player::UsageText(), stdout);
+        return 0;
+    }
+    try {
+        return Run(options);
+    } catch (const std::exception& e) {
+        return Fail(std::string("the engine cannot run: ") + e.what());
+    }
+}

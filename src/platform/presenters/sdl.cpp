@@ -1,0 +1,199 @@
+#include "platform/presenters/sdl.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace tov::platform {
+
+struct SdlPresenter::Window {
+    SDL_Window* window = nullptr;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool framed = false;
+    bool accepts_input = true;
+
+    ~Window() {
+        if (window != nullptr) SDL_DestroyWindow(window);
+    }
+};
+
+std::unique_ptr<SdlPresenter> SdlPresenter::Create(PopupStyle popups, std::string* why) {
+    // The engine's panels are windows of their own that the script places; SDL must neither
+    // minimise them when another takes the focus nor end the run when the last one closes.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        if (why != nullptr) *why = SDL_GetError();
+        return nullptr;
+    }
+    return std::unique_ptr<SdlPresenter>(new SdlPresenter(popups));
+}
+
+SdlPresenter::SdlPresenter(PopupStyle popups) : popups_(popups) {}
+
+SdlPresenter::~SdlPresenter() {
+    windows_.clear();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SdlPresenter::MessagePopup(std::string_view title, std::string_view text) {
+    const std::string title_text(title), body(text);
+    if (popups_ == PopupStyle::Modal &&
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title_text.c_str(), body.c_str(),
+                                 nullptr) == 0) {
+        return;
+    }
+    std::fprintf(stderr, "popup [%s] %s\n", title_text.c_str(), body.c_str());
+}
+
+MouseState SdlPresenter::Mouse() {
+    SDL_PumpEvents();
+    MouseState state;
+    const uint32_t buttons = SDL_GetGlobalMouseState(&state.x, &state.y);
+    state.left = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    state.right = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+    state.middle = (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
+    return state;
+}
+
+void SdlPresenter::ScreenSize(int* width, int* height) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        mode.w = 0;
+        mode.h = 0;
+    }
+    if (width != nullptr) *width = mode.w;
+    if (height != nullptr) *height = mode.h;
+}
+
+int SdlPresenter::ShowCursor(bool show) {
+    cursor_count_ += show ? 1 : -1;
+    SDL_ShowCursor(cursor_count_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
+    return cursor_count_;
+}
+
+void SdlPresenter::EnableWindow(intptr_t window, bool enable) {
+    if (enable) {
+        disabled_.erase(window);
+    } else {
+        disabled_.insert(window);
+    }
+}
+
+void SdlPresenter::ClipboardPutBitmap(const Bitmap& bitmap) {
+    // SDL's clipboard carries text only; the picture is kept for the host.
+    clipboard_ = bitmap;
+}
+
+SDL_Window* SdlPresenter::WindowOfPanel(int panel) const {
+    const auto found = windows_.find(panel);
+    return found != windows_.end() ? found->second->window : nullptr;
+}
+
+bool SdlPresenter::AcceptsInput(uint32_t window_id) const {
+    for (const auto& [panel, w] : windows_) {
+        if (SDL_GetWindowID(w->window) == window_id) return w->accepts_input;
+    }
+    return true;
+}
+
+void SdlPresenter::HandleEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        switch (event.type) {
+            case SDL_QUIT:
+                quit_requested_ = true;
+                break;
+            case SDL_WINDOWEVENT:
+                // A disabled panel ignores the person, its close box included.
+                if (event.window.event == SDL_WINDOWEVENT_CLOSE &&
+                    AcceptsInput(event.window.windowID)) {
+                    quit_requested_ = true;
+                }
+                break;
+            default:
+                // Keys and clicks mean nothing to the panels; the engine reads the mouse
+                // through Mouse().
+                break;
+        }
+    }
+}
+
+void SdlPresenter::Present(Runtime& runtime) {
+    HandleEvents();
+    std::vector<int> shown;
+    for (const PanelInfo& p : runtime.Panels()) {
+        if (p.discarded || !p.visible || p.width < 1 || p.height < 1) continue;
+        shown.push_back(p.handle);
+        std::unique_ptr<Window>& w = windows_[p.handle];
+        if (!w) {
+            w = std::make_unique<Window>();
+            const std::string title =
+                "tov-play: " + p.file + " panel " + std::to_string(p.resource);
+            uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR;
+            if (!p.frame) flags |= SDL_WINDOW_BORDERLESS;
+            w->window = SDL_CreateWindow(title.c_str(), p.left, p.top, p.width, p.height, flags);
+            if (w->window == nullptr) {
+                std::fprintf(stderr, "tov-play: cannot open a window: %s\n", SDL_GetError());
+                windows_.erase(p.handle);
+                continue;
+            }
+            w->left = p.left;
+            w->top = p.top;
+            w->width = p.width;
+            w->height = p.height;
+            w->framed = p.frame;
+        }
+        if (p.left != w->left || p.top != w->top) {
+            SDL_SetWindowPosition(w->window, p.left, p.top);
+            w->left = p.left;
+            w->top = p.top;
+        }
+        if (p.width != w->width || p.height != w->height) {
+            SDL_SetWindowSize(w->window, p.width, p.height);
+            w->width = p.width;
+            w->height = p.height;
+        }
+        if (p.frame != w->framed) {
+            SDL_SetWindowBordered(w->window, p.frame ? SDL_TRUE : SDL_FALSE);
+            w->framed = p.frame;
+        }
+        int system_handle = 0;
+        const bool disabled =
+            !p.enabled ||
+            (runtime.GetPanelAttribute(p.handle, Attr::SystemWindowHandle, &system_handle) == 0 &&
+             disabled_.count(system_handle) != 0);
+        w->accepts_input = !disabled;
+
+        if (!runtime.ComposePanel(p.handle, &scratch_)) continue;
+        SDL_Surface* target = SDL_GetWindowSurface(w->window);
+        if (target == nullptr) continue;
+        const int width = std::min(scratch_.width, target->w);
+        const int height = std::min(scratch_.height, target->h);
+        if (width > 0 && height > 0) {
+            if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+            SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, scratch_.pixels.data(),
+                              scratch_.width * 4, target->format->format, target->pixels,
+                              target->pitch);
+            if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+        }
+        SDL_UpdateWindowSurface(w->window);
+    }
+    // Panels that were discarded or hidden close their windows.
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        if (std::find(shown.begin(), shown.end(), it->first) == shown.end()) {
+            it = windows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    HandleEvents();
+}
+
+}  // namespace tov::platform

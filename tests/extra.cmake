@@ -1,0 +1,17 @@
+# --- tov_player_tests: tov-play run on small scripts, the GIF recorder, the options, and the
+# windowed presenter under Xvfb.
+if(TARGET tov-play)
+  file(GLOB TOV_PLAYER_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/player/*.cpp)
+  add_executable(tov_player_tests ${TOV_PLAYER_TEST_SOURCES})
+  target_link_libraries(tov_player_tests PRIVATE tov_player tov_test_support GTest::gtest_main
+                        tov_warnings)
+  target_compile_definitions(tov_player_tests PRIVATE TOV_PLAY_PATH="$<TARGET_FILE:tov-play>")
+  pkg_check_modules(X11 IMPORTED_TARGET x11)
+  if(X11_FOUND AND TARGET tov_presenter_sdl)
+    target_link_libraries(tov_player_tests PRIVATE PkgConfig::X11)
+    target_compile_definitions(tov_player_tests PRIVATE TOV_TEST_WINDOWS=1)
+  endif()
+  add_dependencies(tov_player_tests tov-play)
+  add_test(NAME tov_player_tests COMMAND tov_player_tests --gtest_brief=1)
+  set_tests_properties(tov_player_tests PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
