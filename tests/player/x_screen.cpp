@@ -1,0 +1,38 @@
+#include "x_screen.h"
+
+#if defined(TOV_TEST_WINDOWS)
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#endif
+
+namespace tov::testing {
+
+bool ReadXScreen(const std::string& display, int width, int height, std::vector<uint32_t>* out) {
+#if defined(TOV_TEST_WINDOWS)
+    Display* x = XOpenDisplay(display.c_str());
+    if (x == nullptr) return false;
+    XSync(x, False);
+    XImage* image = XGetImage(x, DefaultRootWindow(x), 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    bool ok = false;
+    if (image != nullptr) {
+        out->assign(static_cast<size_t>(width) * height, 0);
+        for (int y = 0; y < height; ++y)
+            for (int x0 = 0; x0 < width; ++x0)
+                (*out)[static_cast<size_t>(y) * width + x0] =
+                    static_cast<uint32_t>(XGetPixel(image, x0, y)) & 0xFFFFFF;
+        XDestroyImage(image);
+        ok = true;
+    }
+    XCloseDisplay(x);
+    return ok;
+#else
+    (void)display;
+    (void)width;
+    (void)height;
+    (void)out;
+    return false;
+#endif
+}
+
+}  // namespace tov::testing
