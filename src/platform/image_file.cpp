@@ -382,7 +382,75 @@ int DecodeBmp(std::span<const uint8_t> data, Bitmap* out, std::string* why) {
 
 // ---- PNG, JPEG, GIF --------------------------------------------------------------------------
 
+// Whether every Huffman table of a JPEG holds at most the 256 codes a table has room for.
+// stb_image trusts the counts and would write past its tables on a file that lists more. The
+// walk follows the segments, skipping entropy-coded data after each start of scan, since a
+// progressive file defines tables between its scans.
+bool JpegTablesFit(std::span<const uint8_t> d) {
+    size_t pos = 2;
+    while (pos + 1 < d.size()) {
+        if (d[pos] != 0xFF) {
+            ++pos;  // entropy-coded data: look for the next marker
+            continue;
+        }
+        const uint8_t marker = d[pos + 1];
+        if (marker == 0xFF || marker == 0x00 || (marker >= 0xD0 && marker <= 0xD8) ||
+            marker == 0x01) {
+            pos += marker == 0xFF ? 1 : 2;  // fill byte, stuffed zero, restart: no length
+            continue;
+        }
+        if (marker == 0xD9) return true;  // end of image
+        if (pos + 4 > d.size()) return true;
+        const size_t length = static_cast<size_t>(d[pos + 2]) << 8 | d[pos + 3];
+        const size_t end = std::min(d.size(), pos + 2 + length);
+        if (marker == 0xC4) {
+            // Bytes past the end of the file read as 0 to the decoder, so only those inside
+            // can add codes.
+            for (size_t table = pos + 4; table + 1 <= end;) {
+                size_t codes = 0;
+                for (size_t i = 0; i < 16 && table + 1 + i < end; ++i)
+                    codes += d[table + 1 + i];
+                if (codes > 256) return false;
+                table += 17 + codes;
+            }
+        }
+        pos += 2 + std::max<size_t>(length, 2);
+    }
+    return true;
+}
+
+// A PNG without its empty image-data chunks, which carry nothing but make stb_image copy zero
+// bytes to a null buffer. Returns false (and leaves *out alone) when there is none to drop.
+bool DropEmptyPngData(std::span<const uint8_t> d, std::vector<uint8_t>* out) {
+    const auto empty_data_chunk = [&](size_t at) {
+        return at + 12 <= d.size() && d[at] == 0 && d[at + 1] == 0 && d[at + 2] == 0 &&
+               d[at + 3] == 0 && std::memcmp(d.data() + at + 4, "IDAT", 4) == 0;
+    };
+    const auto chunk_end = [&](size_t at) {
+        const uint64_t length =
+            static_cast<uint64_t>(d[at]) << 24 | d[at + 1] << 16 | d[at + 2] << 8 | d[at + 3];
+        return static_cast<size_t>(std::min<uint64_t>(d.size(), at + 12 + length));
+    };
+    bool any = false;
+    for (size_t at = 8; at + 12 <= d.size(); at = chunk_end(at))
+        any = any || empty_data_chunk(at);
+    if (!any) return false;
+    out->assign(d.begin(), d.begin() + 8);
+    size_t at = 8;
+    for (; at + 12 <= d.size(); at = chunk_end(at)) {
+        if (!empty_data_chunk(at))
+            out->insert(out->end(), d.begin() + at, d.begin() + chunk_end(at));
+    }
+    out->insert(out->end(), d.begin() + at, d.end());
+    return true;
+}
+
 int DecodeWithStb(std::span<const uint8_t> data, Bitmap* out, std::string* why) {
+    if (data.size() >= 2 && data[0] == 0xFF && data[1] == 0xD8 && !JpegTablesFit(data)) {
+        return Fail(why, kUIEBadFileFormat, "a Huffman table of the JPEG file is corrupt");
+    }
+    std::vector<uint8_t> cleaned;
+    if (data.size() >= 8 && data[0] == 0x89 && DropEmptyPngData(data, &cleaned)) data = cleaned;
     int width = 0, height = 0, channels = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
         stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width, &height,

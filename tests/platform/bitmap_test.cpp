@@ -15,16 +15,6 @@ Bitmap TwoByTwo() {
     return BitmapFromSurface(image);
 }
 
-TEST(Surface, ResetToANegativeSizeIsEmpty) {
-    Surface s(3, 2, 7);
-    EXPECT_EQ(s.pixels, std::vector<uint32_t>(6, 7));
-    s.Reset(-4, 5, 1);
-    EXPECT_EQ(s.width, 0);
-    EXPECT_EQ(s.height, 0);
-    EXPECT_TRUE(s.pixels.empty());
-    EXPECT_FALSE(s.Contains(0, 0));
-}
-
 TEST(BitmapData, RowsArePaddedToFourBytesInBlueGreenRedOrder) {
     const Bitmap b = TwoByTwo();
     EXPECT_EQ(b.bytes_per_row, 8);

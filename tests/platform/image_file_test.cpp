@@ -213,8 +213,10 @@ void Chunk(Bytes* png, const char* type, const Bytes& data) {
     PutBig32(png, Crc32(body.data(), body.size()));
 }
 
-// An 8-bit RGBA PNG whose image data is one stored (uncompressed) deflate block.
-Bytes RgbaPng(int width, int height, const Bytes& rgba) {
+// An 8-bit RGBA PNG whose image data is one stored (uncompressed) deflate block, optionally
+// after an empty image-data chunk.
+enum class EmptyData { No, First };
+Bytes RgbaPng(int width, int height, const Bytes& rgba, EmptyData empty = EmptyData::No) {
     Bytes raw;
     for (int y = 0; y < height; ++y) {
         raw.push_back(0);  // filter: none
@@ -237,6 +239,7 @@ Bytes RgbaPng(int width, int height, const Bytes& rgba) {
     PutBig32(&header, static_cast<uint32_t>(height));
     header.insert(header.end(), {8, 6, 0, 0, 0});
     Chunk(&png, "IHDR", header);
+    if (empty == EmptyData::First) Chunk(&png, "IDAT", {});
     Chunk(&png, "IDAT", z);
     Chunk(&png, "IEND", {});
     return png;
@@ -263,11 +266,27 @@ TEST_F(ImageFile, PngAlphaBelowHalfIsMasked) {
     EXPECT_FALSE(b.HasMask());
     EXPECT_EQ(b.image.pixels, (Pixels{0x010203}));
 
+    // An empty data chunk carries nothing.
+    ASSERT_EQ(ReadImageFile(Write(RgbaPng(1, 1, {1, 2, 3, 255}, EmptyData::First), "e.png"), &b),
+              kUISuccess);
+    EXPECT_EQ(b.image.pixels, (Pixels{0x010203}));
+
     for (size_t n = 0; n < png.size(); ++n) {
         Bitmap part;
         const int status = ReadImageFile(Write(Bytes(png.begin(), png.begin() + n)), &part);
         EXPECT_TRUE(status == kUISuccess || status == kUIEBadFileFormat);
     }
+}
+
+TEST_F(ImageFile, JpegHuffmanTableWithMoreThan256CodesIsRefused) {
+    // Sixteen counts of 255: far more codes than a table holds.
+    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 19, 0x00};
+    jpeg.insert(jpeg.end(), 16, 0xFF);
+    jpeg.insert(jpeg.end(), 64, 0x01);
+    Bitmap b;
+    std::string why;
+    EXPECT_EQ(ReadImageFile(Write(jpeg, "table.jpg"), &b, &why), kUIEBadFileFormat);
+    EXPECT_FALSE(why.empty());
 }
 
 TEST_F(ImageFile, WrittenPngReadsBackExactly) {
