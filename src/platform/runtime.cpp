@@ -1,19 +1,35 @@
+// The run-time: handles of panels, controls and bitmaps, and dispatch of every operation to the
+// panel or control it names.
+//
+// Sections: state and handles; panels; controls; list items, text boxes, strip charts; canvas
+// drawing; bitmaps; fonts; popups and input; system services; introspection and composition.
+//
+// Every operation first finds what its handles name and returns a negative status, changing
+// nothing, when they name nothing or the wrong kind. A successful change marks the panel (and
+// the screen) for composition.
 #include "platform/runtime.h"
 
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "platform/controls/canvas.h"
+#include "platform/controls/list_control.h"
+#include "platform/controls/picture.h"
+#include "platform/controls/picture_ring.h"
+#include "platform/controls/strip_chart.h"
+#include "platform/controls/text_box.h"
+#include "platform/font_book.h"
+#include "platform/image_file.h"
+#include "platform/panel.h"
+#include "platform/panel_files.h"
+#include "platform/popup_log.h"
 #include "platform/presenters/headless.h"
+#include "platform/raster.h"
+#include "platform/screen.h"
+#include "platform/system.h"
 
 namespace tov::platform {
-
-namespace {
-constexpr int kNotBuilt = kUIEInvalidPanel;
-}
-
-struct Runtime::State {
-    std::unique_ptr<Presenter> presenter;
-    std::vector<PopupRecord> popups;
-    Surface screen;
-    std::string last_file_error;
-};
 
 AttrType TypeOfAttr(Attr attr) {
     switch (attr) {
@@ -24,243 +40,921 @@ AttrType TypeOfAttr(Attr attr) {
             return AttrType::Text;
         case Attr::MinValue:
         case Attr::MaxValue:
+        case Attr::StartAngle:
+        case Attr::EndAngle:
+        case Attr::Value:
             return AttrType::Double;
         default:
             return AttrType::Int;
     }
 }
 
+// ---- state and handles -----------------------------------------------------------------------
+
+namespace {
+
+// Window handles the run-time gives its panels: never 0, distinct from panel handles.
+constexpr intptr_t kFirstWindow = 0x10000;
+
+}  // namespace
+
+struct Runtime::State {
+    std::unique_ptr<Presenter> presenter;
+    std::map<int, std::unique_ptr<Panel>> panels;
+    std::vector<int> stacking;  // top-level panels, back first
+    std::vector<PanelInfo> discarded;
+    int next_panel = 1;
+    std::map<int, Bitmap> bitmaps;
+    int next_bitmap = 1;
+    std::vector<PopupRecord> popups;
+    FontBook fonts;
+    Surface screen;
+    bool screen_dirty = true;
+    std::string last_file_error;
+
+    Panel* FindPanel(int handle) const {
+        auto found = panels.find(handle);
+        return found == panels.end() ? nullptr : found->second.get();
+    }
+
+    // The control (panel, id), or nullptr with *status saying why.
+    Control* FindControl(int panel, int id, int* status) const {
+        Panel* p = FindPanel(panel);
+        if (p == nullptr) {
+            *status = kUIEInvalidPanel;
+            return nullptr;
+        }
+        Control* c = p->Find(id);
+        *status = c == nullptr ? kUIEInvalidControl : kUISuccess;
+        return c;
+    }
+
+    // The control as kind T, or nullptr with *status kUIEWrongControlKind for another kind.
+    template <typename T>
+    T* Find(int panel, int id, int* status) const {
+        Control* c = FindControl(panel, id, status);
+        if (c == nullptr) return nullptr;
+        T* typed = dynamic_cast<T*>(c);
+        if (typed == nullptr) *status = kUIEWrongControlKind;
+        return typed;
+    }
+
+    // Something on the panel changed: it and every panel it lies on are composed again.
+    void Touch(int handle) {
+        for (Panel* p = FindPanel(handle); p != nullptr; p = FindPanel(p->parent)) {
+            p->dirty = true;
+            if (p->parent == 0) break;
+        }
+        screen_dirty = true;
+    }
+
+    // The panel moved or was shown or hidden: only what it lies on is composed again.
+    void Moved(Panel& panel) {
+        if (panel.parent != 0) Touch(panel.parent);
+        screen_dirty = true;
+    }
+
+    int AddBitmap(Bitmap bitmap) {
+        const int handle = next_bitmap++;
+        bitmaps.emplace(handle, std::move(bitmap));
+        return handle;
+    }
+
+    void Discard(int handle) {
+        Panel* panel = FindPanel(handle);
+        if (panel == nullptr) return;
+        const std::vector<int> children = panel->children;
+        for (int child : children)
+            Discard(child);
+        PanelInfo info = panel->Info();
+        info.discarded = true;
+        info.visible = false;
+        discarded.push_back(info);
+        if (Panel* parent = FindPanel(panel->parent)) {
+            std::erase(parent->children, handle);
+            parent->dirty = true;
+        }
+        std::erase(stacking, handle);
+        panels.erase(handle);
+        screen_dirty = true;
+    }
+};
+
 Runtime::Runtime(std::unique_ptr<Presenter> presenter) : state_(std::make_unique<State>()) {
     state_->presenter = presenter ? std::move(presenter) : std::make_unique<HeadlessPresenter>();
 }
+
 Runtime::~Runtime() = default;
 
-int Runtime::LoadPanelEx(int, std::string_view, int) {
-    return kNotBuilt;
+// ---- panels ----------------------------------------------------------------------------------
+
+int Runtime::LoadPanelEx(int parent, std::string_view file, int resource) {
+    State& s = *state_;
+    Panel* parent_panel = nullptr;
+    if (parent != 0) {
+        parent_panel = s.FindPanel(parent);
+        if (parent_panel == nullptr) return kUIEInvalidPanel;
+    }
+    int status = kUISuccess;
+    const PanelSpec* spec = FindPanelSpec(file, resource, &status);
+    if (spec == nullptr) return status;
+    std::unique_ptr<Panel> panel = BuildPanel(*spec, s.fonts);
+    const int handle = s.next_panel++;
+    panel->handle = handle;
+    panel->parent = parent;
+    panel->window = kFirstWindow + handle;
+    if (parent_panel != nullptr) {
+        parent_panel->children.push_back(handle);
+    } else {
+        s.stacking.push_back(handle);
+    }
+    s.panels.emplace(handle, std::move(panel));
+    return handle;
 }
-int Runtime::DisplayPanel(int) {
-    return kNotBuilt;
+
+int Runtime::DisplayPanel(int panel) {
+    State& s = *state_;
+    Panel* p = s.FindPanel(panel);
+    if (p == nullptr) return kUIEInvalidPanel;
+    p->visible = true;
+    // A displayed panel comes in front of its siblings.
+    std::vector<int>& siblings = p->parent == 0 ? s.stacking : s.FindPanel(p->parent)->children;
+    std::erase(siblings, panel);
+    siblings.push_back(panel);
+    s.Moved(*p);
+    return kUISuccess;
 }
-int Runtime::HidePanel(int) {
-    return kNotBuilt;
+
+int Runtime::HidePanel(int panel) {
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return kUIEInvalidPanel;
+    p->visible = false;
+    state_->Moved(*p);
+    return kUISuccess;
 }
-int Runtime::DiscardPanel(int) {
-    return kNotBuilt;
+
+int Runtime::DiscardPanel(int panel) {
+    if (state_->FindPanel(panel) == nullptr) return kUIEInvalidPanel;
+    state_->Discard(panel);
+    return kUISuccess;
 }
-int Runtime::SetPanelAttribute(int, Attr, int) {
-    return kNotBuilt;
+
+int Runtime::SetPanelAttribute(int panel, Attr attr, int value) {
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return kUIEInvalidPanel;
+    const int status = p->SetAttribute(attr, value);
+    if (status != kUISuccess) return status;
+    if (attr == Attr::Left || attr == Attr::Top || attr == Attr::Visible ||
+        attr == Attr::FrameVisible) {
+        state_->Moved(*p);
+    } else {
+        state_->Touch(panel);
+    }
+    if (attr == Attr::Enabled) state_->presenter->EnableWindow(p->window, value != 0);
+    return kUISuccess;
 }
-int Runtime::GetPanelAttribute(int, Attr, int*) {
-    return kNotBuilt;
+
+int Runtime::GetPanelAttribute(int panel, Attr attr, int* value) {
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return kUIEInvalidPanel;
+    return p->GetAttribute(attr, value);
 }
-int Runtime::SetCtrlAttribute(int, int, Attr, int) {
-    return kNotBuilt;
+
+// ---- controls --------------------------------------------------------------------------------
+
+int Runtime::SetCtrlAttribute(int panel, int control, Attr attr, int value) {
+    return SetCtrlAttributeValue(panel, control, attr, AttrValue(value));
 }
-int Runtime::SetCtrlAttribute(int, int, Attr, double) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlAttribute(int panel, int control, Attr attr, double value) {
+    return SetCtrlAttributeValue(panel, control, attr, AttrValue(value));
 }
-int Runtime::SetCtrlAttribute(int, int, Attr, std::string_view) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlAttribute(int panel, int control, Attr attr, std::string_view value) {
+    return SetCtrlAttributeValue(panel, control, attr, AttrValue(std::string(value)));
 }
-int Runtime::GetCtrlAttribute(int, int, Attr, int*) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlAttributeValue(int panel, int control, Attr attr, const AttrValue& value) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    if (attr == Attr::Value) {
+        if (const std::string* text = std::get_if<std::string>(&value)) {
+            return SetCtrlVal(panel, control, *text);
+        }
+        const double* d = std::get_if<double>(&value);
+        return SetCtrlVal(panel, control, d != nullptr ? *d : std::get<int>(value));
+    }
+    if (attr == Attr::ZPlanePosition) {
+        const int* position = std::get_if<int>(&value);
+        if (position == nullptr) return kUIEInvalidValue;
+        status = s.FindPanel(panel)->MoveToZPlane(control, *position);
+    } else {
+        status = c->SetAttribute(attr, value, s.fonts);
+    }
+    if (status == kUISuccess) s.Touch(panel);
+    return status;
 }
-int Runtime::GetCtrlAttribute(int, int, Attr, double*) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlAttributeValue(int panel, int control, Attr attr, AttrValue* value) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    if (attr == Attr::ZPlanePosition) {
+        *value = s.FindPanel(panel)->ZPlaneOf(control);
+        return kUISuccess;
+    }
+    if (attr == Attr::Value) {
+        double number = 0.0;
+        if (c->GetValue(&number) == kUISuccess) {
+            *value = number;
+            return kUISuccess;
+        }
+        std::string text;
+        status = c->GetValue(&text);
+        if (status == kUISuccess) *value = std::move(text);
+        return status;
+    }
+    return c->GetAttribute(attr, value);
 }
-int Runtime::GetCtrlAttribute(int, int, Attr, std::string*) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlAttribute(int panel, int control, Attr attr, int* value) {
+    if (value == nullptr) return kUIENullPointer;
+    AttrValue v;
+    const int status = GetCtrlAttributeValue(panel, control, attr, &v);
+    if (status != kUISuccess) return status;
+    if (const int* i = std::get_if<int>(&v)) {
+        *value = *i;
+        return kUISuccess;
+    }
+    if (const double* d = std::get_if<double>(&v)) {
+        if (!std::isfinite(*d) || std::fabs(*d) > 2147483647.0) return kUIEInvalidValue;
+        *value = static_cast<int>(*d);
+        return kUISuccess;
+    }
+    return kUIEInvalidValue;
 }
-int Runtime::SetCtrlVal(int, int, double) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlAttribute(int panel, int control, Attr attr, double* value) {
+    if (value == nullptr) return kUIENullPointer;
+    AttrValue v;
+    const int status = GetCtrlAttributeValue(panel, control, attr, &v);
+    if (status != kUISuccess) return status;
+    if (const int* i = std::get_if<int>(&v)) {
+        *value = *i;
+        return kUISuccess;
+    }
+    if (const double* d = std::get_if<double>(&v)) {
+        *value = *d;
+        return kUISuccess;
+    }
+    return kUIEInvalidValue;
 }
-int Runtime::SetCtrlVal(int, int, std::string_view) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlAttribute(int panel, int control, Attr attr, std::string* value) {
+    if (value == nullptr) return kUIENullPointer;
+    AttrValue v;
+    const int status = GetCtrlAttributeValue(panel, control, attr, &v);
+    if (status != kUISuccess) return status;
+    if (std::string* text = std::get_if<std::string>(&v)) {
+        *value = std::move(*text);
+        return kUISuccess;
+    }
+    return kUIEInvalidValue;
 }
-int Runtime::GetCtrlVal(int, int, double*) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlVal(int panel, int control, double value) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    status = c->SetValue(value, s.fonts);
+    if (status == kUISuccess) s.Touch(panel);
+    return status;
 }
-int Runtime::GetCtrlVal(int, int, std::string*) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlVal(int panel, int control, std::string_view value) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    status = c->SetValue(value, s.fonts);
+    if (status == kUISuccess) s.Touch(panel);
+    return status;
 }
-int Runtime::SetCtrlBitmap(int, int, int) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlVal(int panel, int control, double* value) {
+    if (value == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    Control* c = state_->FindControl(panel, control, &status);
+    return c == nullptr ? status : c->GetValue(value);
 }
-int Runtime::InsertListItem(int, int, int, std::string_view, int) {
-    return kNotBuilt;
+
+int Runtime::GetCtrlVal(int panel, int control, std::string* value) {
+    if (value == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    Control* c = state_->FindControl(panel, control, &status);
+    return c == nullptr ? status : c->GetValue(value);
 }
-int Runtime::ReplaceListItem(int, int, int, std::string_view, int) {
-    return kNotBuilt;
+
+int Runtime::SetCtrlBitmap(int panel, int control, int bitmap) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Picture* picture = s.Find<Picture>(panel, control, &status);
+    if (picture == nullptr) return status;
+    if (bitmap == 0) {
+        picture->SetImage(nullptr);
+    } else {
+        const Bitmap* b = FindBitmap(bitmap);
+        if (b == nullptr) return kUIEInvalidBitmap;
+        picture->SetImage(b);
+    }
+    s.Touch(panel);
+    return kUISuccess;
 }
-int Runtime::DeleteListItem(int, int, int, int) {
-    return kNotBuilt;
+
+// ---- list items, text boxes, strip charts ----------------------------------------------------
+
+int Runtime::InsertListItem(int panel, int control, int index, std::string_view label, int value) {
+    int status = kUISuccess;
+    ListControl* list = state_->Find<ListControl>(panel, control, &status);
+    if (list == nullptr) return status;
+    status = list->InsertItem(index, label, value);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::GetNumListItems(int, int, int*) {
-    return kNotBuilt;
+
+int Runtime::ReplaceListItem(int panel, int control, int index, std::string_view label, int value) {
+    int status = kUISuccess;
+    ListControl* list = state_->Find<ListControl>(panel, control, &status);
+    if (list == nullptr) return status;
+    status = list->ReplaceItem(index, label, value);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::DeleteTextBoxLine(int, int, int) {
-    return kNotBuilt;
+
+int Runtime::DeleteListItem(int panel, int control, int index, int count) {
+    int status = kUISuccess;
+    ListControl* list = state_->Find<ListControl>(panel, control, &status);
+    if (list == nullptr) return status;
+    status = list->DeleteItems(index, count);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::DeleteTextBoxLines(int, int, int, int) {
-    return kNotBuilt;
+
+int Runtime::GetNumListItems(int panel, int control, int* count) {
+    if (count == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    ListControl* list = state_->Find<ListControl>(panel, control, &status);
+    if (list == nullptr) return status;
+    *count = list->Count();
+    return kUISuccess;
 }
-int Runtime::GetNumTextBoxLines(int, int, int*) {
-    return kNotBuilt;
+
+int Runtime::DeleteTextBoxLine(int panel, int control, int line) {
+    int status = kUISuccess;
+    TextBox* box = state_->Find<TextBox>(panel, control, &status);
+    if (box == nullptr) return status;
+    status = box->DeleteLine(line);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::PlotStripChartPoint(int, int, double) {
-    return kNotBuilt;
+
+int Runtime::DeleteTextBoxLines(int panel, int control, int first, int count) {
+    int status = kUISuccess;
+    TextBox* box = state_->Find<TextBox>(panel, control, &status);
+    if (box == nullptr) return status;
+    status = box->DeleteLines(first, count);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::ClearStripChart(int, int) {
-    return kNotBuilt;
+
+int Runtime::GetNumTextBoxLines(int panel, int control, int* count) {
+    if (count == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    TextBox* box = state_->Find<TextBox>(panel, control, &status);
+    if (box == nullptr) return status;
+    *count = box->LineCount();
+    return kUISuccess;
 }
-int Runtime::CanvasDrawBitmap(int, int, int, Rect, Rect) {
-    return kNotBuilt;
+
+int Runtime::PlotStripChartPoint(int panel, int control, double value) {
+    int status = kUISuccess;
+    StripChart* chart = state_->Find<StripChart>(panel, control, &status);
+    if (chart == nullptr) return status;
+    status = chart->Plot(value);
+    if (status == kUISuccess) state_->Touch(panel);
+    return status;
 }
-int Runtime::CanvasDrawRect(int, int, Rect, DrawMode) {
-    return kNotBuilt;
+
+int Runtime::ClearStripChart(int panel, int control) {
+    int status = kUISuccess;
+    StripChart* chart = state_->Find<StripChart>(panel, control, &status);
+    if (chart == nullptr) return status;
+    chart->Clear();
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasDrawOval(int, int, Rect, DrawMode) {
-    return kNotBuilt;
+
+// ---- canvas drawing --------------------------------------------------------------------------
+
+namespace {
+
+bool ValidMode(DrawMode mode) {
+    return mode == DrawMode::Outline || mode == DrawMode::Interior || mode == DrawMode::Both;
 }
-int Runtime::CanvasDrawPoly(int, int, std::span<const Point>, bool, DrawMode) {
-    return kNotBuilt;
+
+}  // namespace
+
+int Runtime::CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect dst) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    const Bitmap* b = FindBitmap(bitmap);
+    if (b == nullptr) return kUIEInvalidBitmap;
+    canvas->DrawBitmap(*b, src, dst);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasDrawLine(int, int, Point, Point) {
-    return kNotBuilt;
+
+int Runtime::CanvasDrawRect(int panel, int control, Rect r, DrawMode mode) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    if (!ValidMode(mode)) return kUIEInvalidValue;
+    canvas->DrawRect(r, mode);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasDrawPoint(int, int, Point) {
-    return kNotBuilt;
+
+int Runtime::CanvasDrawOval(int panel, int control, Rect r, DrawMode mode) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    if (!ValidMode(mode)) return kUIEInvalidValue;
+    canvas->DrawOval(r, mode);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasClear(int, int, Rect) {
-    return kNotBuilt;
+
+int Runtime::CanvasDrawPoly(int panel, int control, std::span<const Point> points, bool closed,
+                            DrawMode mode) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    if (!ValidMode(mode)) return kUIEInvalidValue;
+    canvas->DrawPoly(points, closed, mode);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasGetPixels(int, int, Rect, std::span<uint32_t>) {
-    return kNotBuilt;
+
+int Runtime::CanvasDrawLine(int panel, int control, Point a, Point b) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    canvas->DrawLine(a, b);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasGetPixel(int, int, Point, uint32_t*) {
-    return kNotBuilt;
+
+int Runtime::CanvasDrawPoint(int panel, int control, Point p) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    canvas->DrawPoint(p);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasStartBatchDraw(int, int) {
-    return kNotBuilt;
+
+int Runtime::CanvasClear(int panel, int control, Rect r) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    canvas->Clear(r);
+    state_->Touch(panel);
+    return kUISuccess;
 }
-int Runtime::CanvasEndBatchDraw(int, int) {
-    return kNotBuilt;
+
+int Runtime::CanvasGetPixels(int panel, int control, Rect r, std::span<uint32_t> out) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    const Rect resolved = ResolveRect(r, canvas->Content().width, canvas->Content().height);
+    if (resolved.width < 0 || resolved.height < 0) return kUIEInvalidValue;
+    if (static_cast<int64_t>(resolved.width) * resolved.height > static_cast<int64_t>(out.size())) {
+        return kUIEBufferTooSmall;
+    }
+    return canvas->GetPixels(resolved, out) ? kUISuccess : kUIEBufferTooSmall;
 }
-int Runtime::GetBitmapFromFile(const std::string&, int*) {
-    return kUIEFileNotFound;
+
+int Runtime::CanvasGetPixel(int panel, int control, Point p, uint32_t* color) {
+    if (color == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    return canvas->GetPixel(p, color) ? kUISuccess : kUIEInvalidValue;
 }
-int Runtime::NewBitmap(const Surface&, int*) {
-    return kUIEInvalidBitmap;
+
+int Runtime::CanvasStartBatchDraw(int panel, int control) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    canvas->StartBatch();
+    return kUISuccess;
 }
-int Runtime::GetBitmapInfo(int, int*, int*, int*, int*) {
-    return kUIEInvalidBitmap;
+
+int Runtime::CanvasEndBatchDraw(int panel, int control) {
+    int status = kUISuccess;
+    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    return canvas->EndBatch() ? kUISuccess : kUIEInvalidValue;
 }
-int Runtime::GetBitmapData(int, std::vector<uint8_t>*, std::vector<uint8_t>*) {
-    return kUIEInvalidBitmap;
+
+// ---- bitmaps ---------------------------------------------------------------------------------
+
+int Runtime::GetBitmapFromFile(const std::string& path, int* bitmap) {
+    if (bitmap == nullptr) return kUIENullPointer;
+    Bitmap loaded;
+    std::string why;
+    const int status = ReadImageFile(path, &loaded, &why);
+    if (status != kUISuccess) {
+        state_->last_file_error = why;
+        return status;
+    }
+    state_->last_file_error.clear();
+    *bitmap = state_->AddBitmap(std::move(loaded));
+    return kUISuccess;
 }
-int Runtime::SetBitmapData(int, int, int, std::span<const uint8_t>, std::span<const uint8_t>) {
-    return kUIEInvalidBitmap;
+
+int Runtime::NewBitmap(const Surface& pixels, int* bitmap) {
+    if (bitmap == nullptr) return kUIENullPointer;
+    if (pixels.pixels.size() != static_cast<size_t>(pixels.width) * pixels.height) {
+        return kUIEInvalidValue;
+    }
+    *bitmap = state_->AddBitmap(BitmapFromSurface(pixels));
+    return kUISuccess;
 }
-int Runtime::DiscardBitmap(int) {
-    return kUIEInvalidBitmap;
+
+int Runtime::GetBitmapInfo(int bitmap, int* bytes_per_row, int* pixel_depth, int* width,
+                           int* height) {
+    const Bitmap* b = FindBitmap(bitmap);
+    if (b == nullptr) return kUIEInvalidBitmap;
+    if (bytes_per_row != nullptr) *bytes_per_row = b->bytes_per_row;
+    if (pixel_depth != nullptr) *pixel_depth = b->pixel_depth;
+    if (width != nullptr) *width = b->image.width;
+    if (height != nullptr) *height = b->image.height;
+    return kUISuccess;
 }
-const Bitmap* Runtime::FindBitmap(int) const {
-    return nullptr;
+
+int Runtime::GetBitmapData(int bitmap, std::vector<uint8_t>* bits, std::vector<uint8_t>* mask) {
+    const Bitmap* b = FindBitmap(bitmap);
+    if (b == nullptr) return kUIEInvalidBitmap;
+    if (bits == nullptr || mask == nullptr) return kUIENullPointer;
+    EncodeBitmapData(*b, bits, mask);
+    return kUISuccess;
 }
-int Runtime::GetCtrlBitmap(int, int, int*) {
-    return kNotBuilt;
+
+int Runtime::SetBitmapData(int bitmap, int bytes_per_row, int pixel_depth,
+                           std::span<const uint8_t> bits, std::span<const uint8_t> mask) {
+    auto found = state_->bitmaps.find(bitmap);
+    if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
+    return DecodeBitmapData(&found->second, bytes_per_row, pixel_depth, bits, mask);
 }
-int Runtime::GetCtrlDisplayBitmap(int, int, int*) {
-    return kNotBuilt;
+
+int Runtime::DiscardBitmap(int bitmap) {
+    return state_->bitmaps.erase(bitmap) == 1 ? kUISuccess : kUIEInvalidBitmap;
 }
-int Runtime::GetPanelDisplayBitmap(int, Rect, int*) {
-    return kNotBuilt;
+
+const Bitmap* Runtime::FindBitmap(int bitmap) const {
+    auto found = state_->bitmaps.find(bitmap);
+    return found == state_->bitmaps.end() ? nullptr : &found->second;
 }
-int Runtime::ClipboardPutBitmap(int) {
-    return kUIEInvalidBitmap;
+
+int Runtime::GetCtrlBitmap(int panel, int control, int* bitmap) {
+    if (bitmap == nullptr) return kUIENullPointer;
+    int status = kUISuccess;
+    Control* c = state_->FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    if (const Canvas* canvas = dynamic_cast<const Canvas*>(c)) {
+        // Transparent pixels of the canvas become masked pixels of the bitmap.
+        const Surface& content = canvas->Content();
+        Bitmap b = BitmapFromSurface(content);
+        const uint32_t transparent = static_cast<uint32_t>(kTransparent);
+        if (std::find(content.pixels.begin(), content.pixels.end(), transparent) !=
+            content.pixels.end()) {
+            b.mask.assign(content.pixels.size(), 1);
+            for (size_t i = 0; i < content.pixels.size(); ++i) {
+                if (content.pixels[i] == transparent) {
+                    b.mask[i] = 0;
+                    b.image.pixels[i] = 0;
+                }
+            }
+        }
+        *bitmap = state_->AddBitmap(std::move(b));
+        return kUISuccess;
+    }
+    const Bitmap* image = nullptr;
+    if (const Picture* picture = dynamic_cast<const Picture*>(c)) image = picture->Image();
+    if (const PictureRing* ring = dynamic_cast<const PictureRing*>(c)) {
+        image = ring->ImageOf(ring->Selected());
+    }
+    if (image == nullptr) {
+        return dynamic_cast<const ListControl*>(c) != nullptr ||
+                       dynamic_cast<const Picture*>(c) != nullptr
+                   ? kUIEInvalidBitmap
+                   : kUIEWrongControlKind;
+    }
+    *bitmap = state_->AddBitmap(*image);
+    return kUISuccess;
 }
+
+int Runtime::GetCtrlDisplayBitmap(int panel, int control, int* bitmap) {
+    if (bitmap == nullptr) return kUIENullPointer;
+    Surface pixels;
+    const int status = ComposeControlStatus(panel, control, &pixels);
+    if (status != kUISuccess) return status;
+    *bitmap = state_->AddBitmap(BitmapFromSurface(pixels));
+    return kUISuccess;
+}
+
+int Runtime::GetPanelDisplayBitmap(int panel, Rect area, int* bitmap) {
+    if (bitmap == nullptr) return kUIENullPointer;
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return kUIEInvalidPanel;
+    const Surface& composed = ComposedPanel(
+        *p, [this](int h) { return state_->FindPanel(h); }, state_->fonts);
+    const Rect r = ResolveRect(area, composed.width, composed.height);
+    if (r.width <= 0 || r.height <= 0) return kUIEInvalidValue;
+    Surface part = CopyRect(composed, r);
+    if (part.width <= 0 || part.height <= 0) return kUIEInvalidValue;
+    *bitmap = state_->AddBitmap(BitmapFromSurface(part));
+    return kUISuccess;
+}
+
+int Runtime::ClipboardPutBitmap(int bitmap) {
+    const Bitmap* b = FindBitmap(bitmap);
+    if (b == nullptr) return kUIEInvalidBitmap;
+    state_->presenter->ClipboardPutBitmap(*b);
+    return kUISuccess;
+}
+
 const std::string& Runtime::LastFileError() const {
     return state_->last_file_error;
 }
-int Runtime::CreateMetaFont(std::string_view, std::string_view, int, bool, bool, bool, bool) {
-    return kUIEInvalidValue;
+
+// ---- fonts -----------------------------------------------------------------------------------
+
+int Runtime::CreateMetaFont(std::string_view meta_name, std::string_view face, int size, bool bold,
+                            bool italic, bool underline, bool strikeout) {
+    if (meta_name.empty() || face.empty() || meta_name.size() > 255 || face.size() > 255) {
+        return kUIEInvalidValue;
+    }
+    if (size < kMinFontSize || size > kMaxFontSize) return kUIEInvalidValue;
+    FontSpec spec;
+    // A meta font made from another one takes that one's face.
+    const FontSpec* base = state_->fonts.Meta(face);
+    spec.face = base != nullptr ? base->face : std::string(face);
+    spec.size = size;
+    spec.bold = bold;
+    spec.italic = italic;
+    spec.underline = underline;
+    spec.strikeout = strikeout;
+    state_->fonts.Define(meta_name, spec);
+    return kUISuccess;
 }
-int Runtime::GetTextDisplaySize(std::string_view, std::string_view, int*, int*) {
-    return kUIEInvalidValue;
+
+int Runtime::GetTextDisplaySize(std::string_view text, std::string_view font, int* height,
+                                int* width) {
+    if (font.empty()) return kUIEInvalidValue;
+    const FontSpec* meta = state_->fonts.Meta(font);
+    FontSpec spec;
+    if (meta != nullptr) {
+        spec = *meta;
+    } else {
+        spec.face.assign(font);
+    }
+    state_->fonts.Engine().TextSize(spec, text, width, height);
+    return kUISuccess;
 }
+
 std::vector<std::string> Runtime::InstalledFontFamilies() {
-    return {};
+    return state_->fonts.Engine().Families();
 }
+
+// ---- popups and input ------------------------------------------------------------------------
 
 int Runtime::MessagePopup(std::string_view title, std::string_view text) {
     state_->popups.push_back(PopupRecord{std::string(title), std::string(text)});
+    if (LogPopupIfUnattended(title, text)) return kUISuccess;  // TOV_POPUP_LOG: nobody waits
     state_->presenter->MessagePopup(title, text);
-    return 0;
+    return kUISuccess;
 }
+
 int Runtime::GetScreenSize(int* height, int* width) {
     int w = 0;
     int h = 0;
     state_->presenter->ScreenSize(&w, &h);
     if (height != nullptr) *height = h;
     if (width != nullptr) *width = w;
-    return 0;
+    return kUISuccess;
 }
+
 int Runtime::GetGlobalMouseState(int* x, int* y, bool* left, bool* right) {
-    MouseState m = state_->presenter->Mouse();
+    const MouseState m = state_->presenter->Mouse();
     if (x != nullptr) *x = m.x;
     if (y != nullptr) *y = m.y;
     if (left != nullptr) *left = m.left;
     if (right != nullptr) *right = m.right;
-    return 0;
+    return kUISuccess;
 }
+
 bool Runtime::MiddleButtonDown() {
     return state_->presenter->Mouse().middle;
 }
+
 int Runtime::ShowCursor(bool show) {
     return state_->presenter->ShowCursor(show);
 }
+
 int Runtime::EnableWindow(intptr_t window, bool enable) {
+    for (auto& [handle, panel] : state_->panels) {
+        if (panel->window == window) panel->enabled = enable;
+    }
     state_->presenter->EnableWindow(window, enable);
-    return 0;
+    return kUISuccess;
 }
+
+// ---- system services -------------------------------------------------------------------------
+
 MemoryStatus Runtime::GetMemoryStatus() {
-    return {};
+    return QueryMemoryStatus();
 }
-void Runtime::StartProgram(std::string_view) {}
+
+void Runtime::StartProgram(std::string_view command_line) {
+    StartDetached(command_line);
+}
+
 std::string Runtime::GetDir() {
-    return {};
+    return CurrentDirectory();
 }
+
+// ---- introspection and composition -----------------------------------------------------------
 
 Presenter& Runtime::GetPresenter() {
     return *state_->presenter;
 }
+
 std::vector<PanelInfo> Runtime::Panels() const {
-    return {};
+    std::vector<PanelInfo> infos = state_->discarded;
+    for (const auto& [handle, panel] : state_->panels)
+        infos.push_back(panel->Info());
+    std::sort(infos.begin(), infos.end(),
+              [](const PanelInfo& a, const PanelInfo& b) { return a.handle < b.handle; });
+    return infos;
 }
+
 const std::vector<PopupRecord>& Runtime::Popups() const {
     return state_->popups;
 }
+
 void Runtime::ClearPopups() {
     state_->popups.clear();
 }
+
+std::vector<int> Runtime::ControlIds(int panel) const {
+    std::vector<int> ids;
+    if (const Panel* p = state_->FindPanel(panel)) {
+        for (const auto& c : p->controls)
+            ids.push_back(c->Id());
+    }
+    return ids;
+}
+
+bool Runtime::DescribeControl(int panel, int control, ControlDescription* out) {
+    if (out == nullptr) return false;
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return false;
+    out->kind.assign(c->KindName());
+    out->properties.clear();
+    auto& props = out->properties;
+    props.emplace_back("kind", out->kind);
+    props.emplace_back("left", c->Left());
+    props.emplace_back("top", c->Top());
+    props.emplace_back("width", c->Width());
+    props.emplace_back("height", c->Height());
+    props.emplace_back("visible", c->Visible() ? 1 : 0);
+    props.emplace_back("zplane", s.FindPanel(panel)->ZPlaneOf(control));
+    c->Describe(&props);
+    // The attributes the kind has, under the hosts' names.
+    static constexpr std::pair<Attr, const char*> kNames[] = {
+        {Attr::TextColor, "text_color"},
+        {Attr::TextBgColor, "text_background"},
+        {Attr::TextFont, "font"},
+        {Attr::TextPointSize, "point_size"},
+        {Attr::TextBold, "bold"},
+        {Attr::TextItalic, "italic"},
+        {Attr::PictureBgColor, "background"},
+        {Attr::PenColor, "pen_color"},
+        {Attr::PenWidth, "pen_width"},
+        {Attr::FillColor, "fill_color"},
+        {Attr::FrameColor, "frame_color"},
+        {Attr::MinValue, "min"},
+        {Attr::MaxValue, "max"},
+        {Attr::Dimmed, "dimmed"},
+        {Attr::OnColor, "on_color"},
+        {Attr::OffColor, "off_color"},
+        {Attr::LabelText, "label_text"},
+        {Attr::LabelFont, "label_font"},
+        {Attr::LabelPointSize, "label_point_size"},
+        {Attr::LabelColor, "label_color"},
+        {Attr::LabelLeft, "label_left"},
+        {Attr::LabelTop, "label_top"},
+        {Attr::VisibleLines, "visible_lines"},
+    };
+    for (const auto& [attr, name] : kNames) {
+        if (!c->Accepts(attr)) continue;
+        // Kinds that describe a property themselves keep their own entry.
+        const bool listed =
+            std::any_of(props.begin(), props.end(), [&](const auto& p) { return p.first == name; });
+        if (listed) continue;
+        AttrValue v;
+        if (c->GetAttribute(attr, &v) != kUISuccess) continue;
+        std::visit([&](auto&& value) { props.emplace_back(name, value); }, v);
+    }
+    return true;
+}
+
+int Runtime::ComposeControlStatus(int panel, int control, Surface* out) {
+    State& s = *state_;
+    int status = kUISuccess;
+    Control* c = s.FindControl(panel, control, &status);
+    if (c == nullptr) return status;
+    if (static_cast<int64_t>(c->Width()) * c->Height() > kMaxPixels) return kUIEOutOfMemory;
+    if (c->Width() <= 0 || c->Height() <= 0) return kUIEInvalidValue;
+    ComposeRegion(*s.FindPanel(panel), MakeRect(c->Top(), c->Left(), c->Height(), c->Width()), c,
+                  s.fonts, *out);
+    return kUISuccess;
+}
+
 const Surface& Runtime::ComposeScreen() {
-    return state_->screen;
+    State& s = *state_;
+    int width = 0;
+    int height = 0;
+    s.presenter->ScreenSize(&width, &height);
+    width = std::clamp(width, 0, kMaxExtent);
+    height = std::clamp(height, 0, kMaxExtent);
+    if (static_cast<int64_t>(width) * height > kMaxPixels) height = width = 0;
+    if (!s.screen_dirty && s.screen.width == width && s.screen.height == height) return s.screen;
+    s.screen.Reset(width, height, kDesktopColor);
+    const auto find = [&s](int h) { return s.FindPanel(h); };
+    for (int handle : s.stacking) {
+        Panel* p = s.FindPanel(handle);
+        if (p == nullptr || !p->visible) continue;
+        const Rect client = MakeRect(p->top, p->left, p->height, p->width);
+        if (p->frame) DrawFrame(s.screen, client);
+        const Surface& pixels = ComposedPanel(*p, find, s.fonts);
+        CopyOnto(s.screen, p->left, p->top, pixels, MakeRect(0, 0, pixels.height, pixels.width),
+                 false);
+    }
+    s.screen_dirty = false;
+    return s.screen;
 }
-bool Runtime::ComposePanel(int, Surface*) {
-    return false;
+
+bool Runtime::ComposePanel(int panel, Surface* out) {
+    if (out == nullptr) return false;
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return false;
+    *out = ComposedPanel(
+        *p, [this](int h) { return state_->FindPanel(h); }, state_->fonts);
+    return true;
 }
-bool Runtime::ComposeControl(int, int, Surface*) {
-    return false;
+
+bool Runtime::ComposeControl(int panel, int control, Surface* out) {
+    if (out == nullptr) return false;
+    return ComposeControlStatus(panel, control, out) == kUISuccess;
 }
-int Runtime::SnapshotScreen(const std::string&) {
-    return kUIEFileWriteFailed;
+
+int Runtime::SnapshotScreen(const std::string& png_path) {
+    return WritePng(png_path, ComposeScreen());
 }
-int Runtime::SnapshotPanel(int, const std::string&) {
-    return kUIEInvalidPanel;
+
+int Runtime::SnapshotPanel(int panel, const std::string& png_path) {
+    Surface pixels;
+    if (!ComposePanel(panel, &pixels)) return kUIEInvalidPanel;
+    return WritePng(png_path, pixels);
 }
-int Runtime::SnapshotControl(int, int, const std::string&) {
-    return kUIEInvalidPanel;
+
+int Runtime::SnapshotControl(int panel, int control, const std::string& png_path) {
+    Surface pixels;
+    const int status = ComposeControlStatus(panel, control, &pixels);
+    if (status != kUISuccess) return status;
+    return WritePng(png_path, pixels);
 }
+
 void Runtime::Present() {
     state_->presenter->Present(*this);
 }

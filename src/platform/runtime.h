@@ -15,6 +15,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -78,12 +80,18 @@ enum class Attr {
     EndAngle,
     PlotColor,
     PointsPerScreen,
+    EmptyColor,  // the empty part of a tank, thermometer, slide or level thermometer
+    // The control's value, as SetCtrlVal sets it (kept last: attribute sets are sized by it).
+    Value,
 };
 
 constexpr int kLabelCentred = static_cast<int>(0x80000000u);
 
 enum class AttrType { Int, Double, Text };
 AttrType TypeOfAttr(Attr attr);
+
+// An attribute's value of any of the three types.
+using AttrValue = std::variant<int, double, std::string>;
 
 // Mouse state as the presenter reports it, in screen coordinates.
 struct MouseState {
@@ -133,6 +141,20 @@ struct PanelInfo {
     bool frame = false;
     bool enabled = true;
     bool discarded = false;
+};
+
+// A control's property as hosts read it: a number, a text, or a list of texts (text box lines,
+// list item labels).
+using ControlValue = std::variant<int, double, std::string, std::vector<std::string>>;
+
+struct ControlDescription {
+    std::string kind;  // "canvas", "picture", "tank", ...
+    // kind, left, top, width, height, visible, zplane, then what the kind has of value,
+    // text_color, text_background, font, point_size, bold, italic, background, pen_color,
+    // pen_width, fill_color, frame_color, min, max, dimmed, on_color, off_color, label_text,
+    // label_font, label_point_size, label_color, label_left, label_top, lines, visible_lines,
+    // items.
+    std::vector<std::pair<std::string, ControlValue>> properties;
 };
 
 struct PopupRecord {
@@ -260,6 +282,11 @@ class Runtime {
     Presenter& GetPresenter();
     std::vector<PanelInfo> Panels() const;
     const std::vector<PopupRecord>& Popups() const;
+    // The ids of a panel's controls, front (z-plane 0) first; empty for a panel that does not
+    // exist.
+    std::vector<int> ControlIds(int panel) const;
+    // A control's kind and properties; false for a control that does not exist.
+    bool DescribeControl(int panel, int control, ControlDescription* out);
     void ClearPopups();
     // The virtual screen with every visible top-level panel composed on it.
     const Surface& ComposeScreen();
@@ -275,6 +302,10 @@ class Runtime {
 
   private:
     struct State;
+    int SetCtrlAttributeValue(int panel, int control, Attr attr, const AttrValue& value);
+    int GetCtrlAttributeValue(int panel, int control, Attr attr, AttrValue* value);
+    int ComposeControlStatus(int panel, int control, Surface* out);
+
     std::unique_ptr<State> state_;
 };
 

@@ -1,0 +1,21 @@
+// Numeric slides: a value shown by a vertical gauge with a scale of the minimum, middle and
+// maximum on its left: a tank that fills up, a thermometer whose column rises from its bulb,
+// or a slide whose thumb (slider width and height, slider colour) sits at the value.
+#pragma once
+
+#include "platform/controls/numeric_control.h"
+
+namespace tov::platform {
+
+class NumericSlide final : public NumericControl {
+  public:
+    NumericSlide(int id, SlideStyle style);
+
+    SlideStyle Style() const { return style_; }
+    void Paint(Painter& painter) const override;
+
+  private:
+    SlideStyle style_;
+};
+
+}  // namespace tov::platform

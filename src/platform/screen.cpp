@@ -1,0 +1,154 @@
+#include "platform/screen.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tov::platform {
+
+namespace {
+
+// The intersection of two rectangles (width or height 0 when they do not meet), computed in
+// 64 bits so that no position a script sets can overflow.
+Rect Intersect(Rect a, Rect b) {
+    const int64_t x0 = std::max<int64_t>(a.left, b.left);
+    const int64_t y0 = std::max<int64_t>(a.top, b.top);
+    const int64_t x1 = std::min<int64_t>(static_cast<int64_t>(a.left) + a.width,
+                                         static_cast<int64_t>(b.left) + b.width);
+    const int64_t y1 = std::min<int64_t>(static_cast<int64_t>(a.top) + a.height,
+                                         static_cast<int64_t>(b.top) + b.height);
+    if (x1 <= x0 || y1 <= y0) return Rect{0, 0, 0, 0};
+    return MakeRect(static_cast<int>(y0), static_cast<int>(x0), static_cast<int>(y1 - y0),
+                    static_cast<int>(x1 - x0));
+}
+
+int Clamp32(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// Paints one control's visible part onto out, whose pixel (0, 0) is panel pixel (ox, oy).
+void ComposeControl(Control& control, int64_t ox, int64_t oy, FontBook& fonts, Surface& out) {
+    const int64_t cx = control.Left() - ox;
+    const int64_t cy = control.Top() - oy;
+    if (cx >= out.width || cy >= out.height || cx + control.Width() <= 0 ||
+        cy + control.Height() <= 0) {
+        return;
+    }
+    const Rect on_out =
+        Intersect(MakeRect(Clamp32(cy), Clamp32(cx), control.Height(), control.Width()),
+                  MakeRect(0, 0, out.height, out.width));
+    if (on_out.width <= 0 || on_out.height <= 0) return;
+    // The same part in control coordinates.
+    const Rect area = MakeRect(static_cast<int>(on_out.top - cy),
+                               static_cast<int>(on_out.left - cx), on_out.height, on_out.width);
+
+    bool may_be_transparent = false;
+    if (const Surface* own = control.OwnPixels(&may_be_transparent)) {
+        CopyOnto(out, on_out.left, on_out.top, *own, area, may_be_transparent);
+        return;
+    }
+    if (control.Opaque()) {
+        const Surface& picture = control.CachedPicture(area, fonts);
+        CopyOnto(out, on_out.left, on_out.top, picture, MakeRect(0, 0, area.height, area.width),
+                 false);
+        return;
+    }
+    // Not opaque: painted over a copy of what lies behind, so that anti-aliased text blends
+    // with it, and the copy put back.
+    thread_local Surface behind;
+    behind.Reset(area.width, area.height);
+    for (int y = 0; y < area.height; ++y) {
+        std::memcpy(behind.Row(y), out.Row(on_out.top + y) + on_out.left,
+                    static_cast<size_t>(area.width) * sizeof(uint32_t));
+    }
+    Painter painter(behind, -area.left, -area.top, control.Width(), control.Height(), fonts);
+    control.Paint(painter);
+    CopyOnto(out, on_out.left, on_out.top, behind, MakeRect(0, 0, area.height, area.width), false);
+}
+
+void ComposeLabel(const Control& control, int64_t ox, int64_t oy, FontBook& fonts, Surface& out) {
+    const Label& label = control.GetLabel();
+    if (label.text.empty() || !label.visible) return;
+    const Rect r = control.LabelRect(fonts);
+    if (r.width <= 0 || r.height <= 0) return;
+    const int64_t x = r.left - ox;
+    const int64_t y = r.top - oy;
+    if (x >= out.width || y >= out.height || x + r.width <= 0 || y + r.height <= 0) return;
+    fonts.Engine().DrawText(out, static_cast<int>(x), static_cast<int>(y), control.LabelFont(fonts),
+                            label.text, label.color);
+}
+
+}  // namespace
+
+void CopyOnto(Surface& dst, int x, int y, const Surface& src, Rect src_area,
+              bool skip_transparent) {
+    src_area = Intersect(src_area, MakeRect(0, 0, src.height, src.width));
+    const Rect on_dst = Intersect(MakeRect(y, x, src_area.height, src_area.width),
+                                  MakeRect(0, 0, dst.height, dst.width));
+    if (on_dst.width <= 0 || on_dst.height <= 0) return;
+    const int sx = src_area.left + (on_dst.left - x);
+    const int sy = src_area.top + (on_dst.top - y);
+    const size_t count = static_cast<size_t>(on_dst.width);
+    for (int row = 0; row < on_dst.height; ++row) {
+        const uint32_t* from = src.Row(sy + row) + sx;
+        uint32_t* to = dst.Row(on_dst.top + row) + on_dst.left;
+        if (!skip_transparent) {
+            std::memcpy(to, from, count * sizeof(uint32_t));
+            continue;
+        }
+        for (size_t i = 0; i < count; ++i) {
+            if (from[i] != static_cast<uint32_t>(kTransparent)) to[i] = from[i];
+        }
+    }
+}
+
+void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fonts, Surface& out) {
+    out.Reset(region.width, region.height, static_cast<uint32_t>(panel.back_color));
+    for (auto it = panel.controls.rbegin(); it != panel.controls.rend(); ++it) {
+        Control& control = **it;
+        const bool is_last = &control == last;
+        if (control.Visible() || is_last) {
+            ComposeControl(control, region.left, region.top, fonts, out);
+            if (!is_last && control.Visible()) {
+                ComposeLabel(control, region.left, region.top, fonts, out);
+            }
+        }
+        if (is_last) break;
+    }
+}
+
+const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
+                             FontBook& fonts) {
+    if (!panel.dirty && panel.composed.width == panel.width &&
+        panel.composed.height == panel.height) {
+        return panel.composed;
+    }
+    ComposeRegion(panel, MakeRect(0, 0, panel.height, panel.width), nullptr, fonts, panel.composed);
+    for (int handle : panel.children) {
+        Panel* child = find_panel(handle);
+        if (child == nullptr || !child->visible) continue;
+        const Surface& pixels = ComposedPanel(*child, find_panel, fonts);
+        CopyOnto(panel.composed, child->left, child->top, pixels,
+                 MakeRect(0, 0, pixels.height, pixels.width), false);
+    }
+    panel.dirty = false;
+    return panel.composed;
+}
+
+void DrawFrame(Surface& screen, Rect client) {
+    // An outer dark line, a light body and an inner dark line.
+    const int64_t left = static_cast<int64_t>(client.left) - kFrameWidth;
+    const int64_t top = static_cast<int64_t>(client.top) - kFrameWidth;
+    const int64_t width = static_cast<int64_t>(client.width) + 2 * kFrameWidth;
+    const int64_t height = static_cast<int64_t>(client.height) + 2 * kFrameWidth;
+    const auto ring = [&](int inset, int thickness, uint32_t color) {
+        const Rect r = MakeRect(Clamp32(top + inset), Clamp32(left + inset),
+                                Clamp32(height - 2 * inset), Clamp32(width - 2 * inset));
+        DrawRect(screen, r, DrawMode::Outline, Pen{static_cast<Color>(color), thickness},
+                 kTransparent);
+    };
+    ring(0, 1, 0x202020);
+    ring(1, kFrameWidth - 2, 0xA0A0A0);
+    ring(kFrameWidth - 1, 1, 0x404040);
+}
+
+}  // namespace tov::platform

@@ -1,0 +1,40 @@
+// Composition: a panel's controls onto its client area by z-plane, and the top-level panels
+// onto the virtual screen by stacking order, each inside its frame when the frame is visible.
+//
+// Only the part of each control that shows is painted. An opaque control keeps a picture of
+// that part until it changes; a control that is not opaque is painted over what lies behind
+// it; a canvas's own pixels are copied.
+#pragma once
+
+#include <functional>
+
+#include "platform/font_book.h"
+#include "platform/panel.h"
+#include "platform/surface.h"
+
+namespace tov::platform {
+
+// Width of a panel's frame, drawn around (outside) its client area.
+constexpr int kFrameWidth = 4;
+// The screen where no panel covers it.
+constexpr uint32_t kDesktopColor = 0x203040;
+
+// Composes the region (panel coordinates) of the panel into out (resized to the region), back
+// to front, with the controls' labels. With `last`, composition stops after that control,
+// whose own label is left out: what the control shows on the screen, over what lies behind it.
+// Child panels are not included.
+void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fonts, Surface& out);
+
+// The panel's client area with its controls and visible child panels, kept in panel.composed
+// until the panel is marked dirty. find_panel gives a child panel by handle (or nullptr).
+const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
+                             FontBook& fonts);
+
+// Draws a panel's frame around its client rectangle (screen coordinates).
+void DrawFrame(Surface& screen, Rect client);
+
+// Copies src onto dst with its top-left corner at (x, y), clipped; with `skip_transparent`
+// pixels of the transparent colour leave dst as it was.
+void CopyOnto(Surface& dst, int x, int y, const Surface& src, Rect src_area, bool skip_transparent);
+
+}  // namespace tov::platform

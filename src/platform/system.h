@@ -1,0 +1,25 @@
+// Services of the operating system: memory status, starting a program, the current directory.
+// system_posix.cpp and system_win32.cpp implement them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/runtime.h"
+
+namespace tov::platform {
+
+// Available and total physical and virtual memory in bytes. On a system that reports no
+// virtual memory limit, virtual memory is physical memory plus swap.
+MemoryStatus QueryMemoryStatus();
+
+// Starts the command line (split at blanks, double quotes grouping) as a program detached from
+// this process, its window shown normally where it has one. Whether it starts is not
+// reported; this process never waits for it.
+void StartDetached(std::string_view command_line);
+
+// The current directory, without a trailing separator (except for a root); empty when it
+// cannot be read.
+std::string CurrentDirectory();
+
+}  // namespace tov::platform
