@@ -15,3 +15,13 @@ if(TARGET tov-play)
   add_test(NAME tov_player_tests COMMAND tov_player_tests --gtest_brief=1)
   set_tests_properties(tov_player_tests PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
+
+# --- tov_capi_smoke: a C program that links libtovserver.so, installs the main panel through the
+# C interface and writes a PNG snapshot of the screen.
+if(TARGET tovserver)
+  add_executable(tov_capi_smoke ${CMAKE_CURRENT_SOURCE_DIR}/server/capi_smoke.c)
+  target_link_libraries(tov_capi_smoke PRIVATE tovserver tov_warnings)
+  set_target_properties(tov_capi_smoke PROPERTIES C_STANDARD 11 C_STANDARD_REQUIRED ON
+                                                  C_EXTENSIONS OFF)
+  add_test(NAME tov_capi_smoke COMMAND tov_capi_smoke ${CMAKE_BINARY_DIR}/capi_smoke_screen.png)
+endif()
