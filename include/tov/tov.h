@@ -161,18 +161,26 @@ TOV_API int tov_panels(tov_panel_info* panels, int capacity);
 #define TOV_ATTRIBUTE_INT 0
 #define TOV_ATTRIBUTE_DOUBLE 1
 #define TOV_ATTRIBUTE_TEXT 2
+#define TOV_ATTRIBUTE_TEXT_LIST 3
 
 typedef struct tov_attribute {
-    char name[32]; /* the attribute's name, as "Left" or "PictureBgColor" */
-    int32_t type;  /* TOV_ATTRIBUTE_... */
-    int64_t integer;
-    double real;
-    char text[256]; /* cut to 255 characters */
+    const char* name; /* "kind", "left", "top", "width", "height", "visible", "zplane", then
+                         what the control's kind has, as "background" or "pen_width" */
+    int32_t type;     /* TOV_ATTRIBUTE_... */
+    int32_t count;    /* TEXT_LIST: the number of texts */
+    int64_t integer;  /* INT */
+    double real;      /* DOUBLE */
+    const char* text; /* TEXT; TEXT_LIST: the texts, each ended by a line feed */
 } tov_attribute;
 
-/* Fills up to `capacity` records of the attributes the control has, with their values, and
- * returns how many it has; a negative status for a control that does not exist. */
+/* Fills up to `capacity` records of a control's attributes (the first is its kind, as "canvas"
+ * or "picture") and returns how many it has, or a negative status for a control that does not
+ * exist. The names and texts stay valid until the next call of tov_control_attributes. */
 TOV_API int tov_control_attributes(int panel, int control, tov_attribute* attributes, int capacity);
+
+/* Fills up to `capacity` control ids of a panel, the frontmost first, and returns how many it
+ * has (0 for a panel that does not exist). */
+TOV_API int tov_control_ids(int panel, int* ids, int capacity);
 
 /* The colour 0xRRGGBB of a canvas pixel, or of a pixel of the composed screen. */
 TOV_API int tov_canvas_pixel(int panel, int control, int x, int y, uint32_t* color);

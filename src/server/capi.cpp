@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "engine/engine.h"
@@ -245,71 +247,16 @@ void CopyName(std::string_view from, char* to, size_t size) {
     to[n] = '\0';
 }
 
-struct AttrName {
-    platform::Attr attr;
-    const char* name;
+// What the last tov_control_attributes handed out: the names and texts its records point to.
+struct DescribedControl {
+    platform::ControlDescription description;
+    std::vector<std::string> texts;
 };
 
-// Every attribute a panel or control can have, under its own name.
-constexpr AttrName kAttrNames[] = {
-    {platform::Attr::Left, "Left"},
-    {platform::Attr::Top, "Top"},
-    {platform::Attr::Width, "Width"},
-    {platform::Attr::Height, "Height"},
-    {platform::Attr::Visible, "Visible"},
-    {platform::Attr::FrameVisible, "FrameVisible"},
-    {platform::Attr::SystemWindowHandle, "SystemWindowHandle"},
-    {platform::Attr::Enabled, "Enabled"},
-    {platform::Attr::Sizable, "Sizable"},
-    {platform::Attr::BackColor, "BackColor"},
-    {platform::Attr::ZPlanePosition, "ZPlanePosition"},
-    {platform::Attr::Dimmed, "Dimmed"},
-    {platform::Attr::TextFont, "TextFont"},
-    {platform::Attr::TextPointSize, "TextPointSize"},
-    {platform::Attr::TextColor, "TextColor"},
-    {platform::Attr::TextBgColor, "TextBgColor"},
-    {platform::Attr::TextBold, "TextBold"},
-    {platform::Attr::TextItalic, "TextItalic"},
-    {platform::Attr::LabelText, "LabelText"},
-    {platform::Attr::LabelFont, "LabelFont"},
-    {platform::Attr::LabelPointSize, "LabelPointSize"},
-    {platform::Attr::LabelColor, "LabelColor"},
-    {platform::Attr::LabelLeft, "LabelLeft"},
-    {platform::Attr::LabelTop, "LabelTop"},
-    {platform::Attr::LabelVisible, "LabelVisible"},
-    {platform::Attr::PenColor, "PenColor"},
-    {platform::Attr::PenWidth, "PenWidth"},
-    {platform::Attr::FillColor, "FillColor"},
-    {platform::Attr::PictureBgColor, "PictureBgColor"},
-    {platform::Attr::FrameColor, "FrameColor"},
-    {platform::Attr::MinValue, "MinValue"},
-    {platform::Attr::MaxValue, "MaxValue"},
-    {platform::Attr::OnColor, "OnColor"},
-    {platform::Attr::OffColor, "OffColor"},
-    {platform::Attr::NeedleColor, "NeedleColor"},
-    {platform::Attr::ScaleColor, "ScaleColor"},
-    {platform::Attr::DigitalDisplayColor, "DigitalDisplayColor"},
-    {platform::Attr::SliderColor, "SliderColor"},
-    {platform::Attr::SliderWidth, "SliderWidth"},
-    {platform::Attr::SliderHeight, "SliderHeight"},
-    {platform::Attr::VisibleLines, "VisibleLines"},
-    {platform::Attr::ScaleFont, "ScaleFont"},
-    {platform::Attr::ScalePointSize, "ScalePointSize"},
-    {platform::Attr::StartAngle, "StartAngle"},
-    {platform::Attr::EndAngle, "EndAngle"},
-    {platform::Attr::PlotColor, "PlotColor"},
-    {platform::Attr::PointsPerScreen, "PointsPerScreen"},
-};
-static_assert(static_cast<int>(platform::Attr::PointsPerScreen) + 1 == std::size(kAttrNames),
-              "an attribute without a name");
-
-constexpr bool AttrNamesInOrder() {
-    for (size_t i = 0; i < std::size(kAttrNames); ++i) {
-        if (static_cast<size_t>(kAttrNames[i].attr) != i) return false;
-    }
-    return true;
+DescribedControl& LastDescribed() {
+    static DescribedControl described;
+    return described;
 }
-static_assert(AttrNamesInOrder());
 
 // Runs an introspection step, turning an exception into a status.
 template <typename F>
@@ -470,44 +417,55 @@ TOV_API int tov_control_attributes(int panel, int control, tov_attribute* attrib
         return tov::platform::kUIENullPointer;
     }
     return Guarded([&] {
-        tov::platform::Runtime& runtime = SharedRuntime();
-        int found = 0;
-        for (const AttrName& entry : kAttrNames) {
-            tov_attribute value{};
-            CopyName(entry.name, value.name, sizeof value.name);
-            int status = 0;
-            switch (tov::platform::TypeOfAttr(entry.attr)) {
-                case tov::platform::AttrType::Int: {
-                    int v = 0;
-                    status = runtime.GetCtrlAttribute(panel, control, entry.attr, &v);
-                    value.type = TOV_ATTRIBUTE_INT;
-                    value.integer = v;
-                    break;
-                }
-                case tov::platform::AttrType::Double: {
-                    double v = 0.0;
-                    status = runtime.GetCtrlAttribute(panel, control, entry.attr, &v);
-                    value.type = TOV_ATTRIBUTE_DOUBLE;
-                    value.real = v;
-                    break;
-                }
-                case tov::platform::AttrType::Text: {
-                    std::string v;
-                    status = runtime.GetCtrlAttribute(panel, control, entry.attr, &v);
-                    value.type = TOV_ATTRIBUTE_TEXT;
-                    CopyName(v, value.text, sizeof value.text);
-                    break;
-                }
-            }
-            if (status == tov::platform::kUIEInvalidAttribute ||
-                status == tov::platform::kUIEWrongControlKind) {
-                continue;  // an attribute this kind of control does not have
-            }
-            if (status < 0) return status;  // no such panel or control
-            if (found < capacity) attributes[found] = value;
-            ++found;
+        DescribedControl& described = LastDescribed();
+        described.texts.clear();
+        if (!SharedRuntime().DescribeControl(panel, control, &described.description)) {
+            described.description = {};
+            return static_cast<int>(tov::platform::kUIEInvalidControl);
         }
-        return found;
+        const auto& properties = described.description.properties;
+        // Every text first, so that no record points into a vector that grows afterwards.
+        described.texts.reserve(properties.size());
+        for (const auto& [name, value] : properties) {
+            std::string text;
+            if (const auto* single = std::get_if<std::string>(&value)) text = *single;
+            if (const auto* list = std::get_if<std::vector<std::string>>(&value)) {
+                for (const std::string& line : *list)
+                    text.append(line).append("\n");
+            }
+            described.texts.push_back(std::move(text));
+        }
+        for (size_t i = 0; i < properties.size() && i < static_cast<size_t>(capacity); ++i) {
+            const auto& [name, value] = properties[i];
+            tov_attribute& out = attributes[i];
+            out = tov_attribute{};
+            out.name = name.c_str();
+            out.text = described.texts[i].c_str();
+            if (const int* integer = std::get_if<int>(&value)) {
+                out.type = TOV_ATTRIBUTE_INT;
+                out.integer = *integer;
+            } else if (const double* real = std::get_if<double>(&value)) {
+                out.type = TOV_ATTRIBUTE_DOUBLE;
+                out.real = *real;
+            } else if (const auto* list = std::get_if<std::vector<std::string>>(&value)) {
+                out.type = TOV_ATTRIBUTE_TEXT_LIST;
+                out.count = static_cast<int32_t>(list->size());
+            } else {
+                out.type = TOV_ATTRIBUTE_TEXT;
+            }
+        }
+        return static_cast<int>(properties.size());
+    });
+}
+
+TOV_API int tov_control_ids(int panel, int* ids, int capacity) {
+    if (capacity < 0 || (ids == nullptr && capacity > 0)) return tov::platform::kUIENullPointer;
+    return Guarded([&] {
+        const std::vector<int> all = SharedRuntime().ControlIds(panel);
+        for (size_t i = 0; i < all.size() && i < static_cast<size_t>(capacity); ++i) {
+            ids[i] = all[i];
+        }
+        return static_cast<int>(all.size());
     });
 }
 

@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/engine.h"
 #include "server/host.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -257,6 +262,90 @@ TEST_F(CApi, ErrorInfoIsSupportedForMyInterfaceOnly) {
     EXPECT_EQ(tov_interface_supports_error_info(object_, &library), TOV_S_FALSE);
     EXPECT_EQ(tov_interface_supports_error_info(object_, nullptr), TOV_S_FALSE);
     tov_ids(nullptr, nullptr, nullptr);
+}
+
+// The width and height a PNG file's header gives, or 0 x 0 when it is no PNG.
+std::pair<int, int> PngSize(const std::string& path) {
+    unsigned char header[24] = {};
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return {0, 0};
+    const size_t read = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (read != sizeof header || std::memcmp(header, kSignature, 8) != 0) return {0, 0};
+    const auto be32 = [&](int at) {
+        return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
+    };
+    return {be32(16), be32(20)};
+}
+
+const tov_attribute* Find(const std::vector<tov_attribute>& attributes, const char* name) {
+    for (const tov_attribute& a : attributes) {
+        if (std::strcmp(a.name, name) == 0) return &a;
+    }
+    return nullptr;
+}
+
+TEST_F(CApi, IntrospectionShowsTheInstalledPanel) {
+    tov_variant install[] = {I4(10), I4(20), I4(320), I4(240)};
+    ASSERT_EQ(tov_invoke(object_, Dispid("InstallPanel"), install, 4, nullptr, nullptr), TOV_S_OK);
+
+    const int count = tov_panels(nullptr, 0);
+    ASSERT_GE(count, 1);
+    std::vector<tov_panel_info> panels(count);
+    ASSERT_EQ(tov_panels(panels.data(), count), count);
+    const tov_panel_info& panel = panels.back();  // the newest
+    EXPECT_STREQ(panel.file, "tov_public.uir");
+    EXPECT_EQ(panel.resource, 1);
+    EXPECT_EQ(panel.left, 10);
+    EXPECT_EQ(panel.top, 20);
+    EXPECT_EQ(panel.width, 320);
+    EXPECT_EQ(panel.height, 240);
+    EXPECT_EQ(panel.visible, 1);
+    EXPECT_EQ(panel.discarded, 0);
+
+    const int control_count = tov_control_ids(panel.handle, nullptr, 0);
+    std::vector<int> ids(control_count);
+    ASSERT_EQ(tov_control_ids(panel.handle, ids.data(), control_count), control_count);
+    EXPECT_NE(std::find(ids.begin(), ids.end(), 9), ids.end());
+    EXPECT_EQ(tov_control_ids(-7, nullptr, 0), 0);
+
+    // The DMD canvas is stretched over the whole panel.
+    const int attribute_count = tov_control_attributes(panel.handle, 9, nullptr, 0);
+    ASSERT_GT(attribute_count, 1);
+    std::vector<tov_attribute> attributes(attribute_count);
+    ASSERT_EQ(tov_control_attributes(panel.handle, 9, attributes.data(), attribute_count),
+              attribute_count);
+    EXPECT_STREQ(attributes[0].name, "kind");
+    EXPECT_STREQ(attributes[0].text, "canvas");
+    for (const auto& [name, value] : std::vector<std::pair<const char*, int>>{
+             {"left", 0}, {"top", 0}, {"width", 320}, {"height", 240}}) {
+        const tov_attribute* a = Find(attributes, name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->type, TOV_ATTRIBUTE_INT) << name;
+        EXPECT_EQ(a->integer, value) << name;
+    }
+    // The text canvas is parked at the panel's right edge.
+    tov_attribute parked[8] = {};
+    ASSERT_GT(tov_control_attributes(panel.handle, 10, parked, 8), 1);
+    EXPECT_EQ(Find(std::vector<tov_attribute>(parked, parked + 8), "left")->integer, 320);
+
+    uint32_t color = 1;
+    EXPECT_EQ(tov_canvas_pixel(panel.handle, 9, 319, 239, &color), 0);
+    EXPECT_EQ(color, 0u);
+    EXPECT_LT(tov_canvas_pixel(panel.handle, 9, 320, 0, &color), 0);
+    color = 1;
+    EXPECT_EQ(tov_screen_pixel(10 + 160, 20 + 120, &color), 0);
+    EXPECT_EQ(color, 0u);
+
+    tov::testing::TempDir dir;
+    ASSERT_EQ(tov_snapshot_panel(panel.handle, dir.File("panel.png").c_str()), 0);
+    EXPECT_EQ(PngSize(dir.File("panel.png")), std::make_pair(320, 240));
+    ASSERT_EQ(tov_snapshot_control(panel.handle, 9, dir.File("dmd.png").c_str()), 0);
+    EXPECT_EQ(PngSize(dir.File("dmd.png")), std::make_pair(320, 240));
+    ASSERT_EQ(tov_snapshot_screen(dir.File("screen.png").c_str()), 0);
+    EXPECT_EQ(PngSize(dir.File("screen.png")), std::make_pair(1024, 768));
+    EXPECT_LT(tov_snapshot_panel(-7, dir.File("none.png").c_str()), 0);
 }
 
 TEST_F(CApi, IntrospectionRefusesBadArguments) {
