@@ -31,6 +31,7 @@ bool IsAbsolute(std::string_view name) {
     return false;
 }
 
+#ifndef _WIN32
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -47,6 +48,7 @@ bool Exists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::path(path), error);
 }
+#endif
 
 }  // namespace
 

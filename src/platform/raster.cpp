@@ -71,10 +71,21 @@ Box BoxOf(const Rect& r) {
 void FillBox(Surface& s, Box b, uint32_t pixel) {
     b = ClipBox(s, b);
     if (b.Empty()) return;
-    for (int64_t y = b.y0; y < b.y1; ++y) {
-        uint32_t* row = s.Row(static_cast<int>(y));
-        std::fill(row + b.x0, row + b.x1, pixel);
+    // The first row is filled pixel by pixel; the others copy it, which the C library does
+    // with its widest stores.
+    uint32_t* first = s.Row(static_cast<int>(b.y0)) + b.x0;
+    const size_t count = static_cast<size_t>(b.x1 - b.x0);
+    std::fill(first, first + count, pixel);
+    for (int64_t y = b.y0 + 1; y < b.y1; ++y) {
+        std::memcpy(s.Row(static_cast<int>(y)) + b.x0, first, count * sizeof(uint32_t));
     }
+}
+
+// The source pixel where the mask byte is set, else the destination pixel; without a branch,
+// so that the unscaled masked loop vectorises.
+inline uint32_t Masked(uint8_t opaque, uint32_t source, uint32_t destination) {
+    const uint32_t keep = 0u - static_cast<uint32_t>(opaque != 0);
+    return (source & keep) | (destination & ~keep);
 }
 
 // ---- ellipses --------------------------------------------------------------------------------
@@ -219,12 +230,15 @@ void Blit(Surface& s, const Source& source, Rect src, Rect dst) {
         } else {
             const uint8_t* opaque = source.mask + row_offset;
             if (unscaled) {
-                for (size_t i = 0; i < count; ++i) {
-                    if (opaque[first_column + i]) out[i] = in[first_column + i];
-                }
+                const uint8_t* m = opaque + first_column;
+                const uint32_t* p = in + first_column;
+                for (size_t i = 0; i < count; ++i)
+                    out[i] = Masked(m[i], p[i], out[i]);
             } else {
+                // A gather does not vectorise; here the branch is cheaper than the blend.
+                const int32_t* map = column_map.data();
                 for (size_t i = 0; i < count; ++i) {
-                    const int32_t c = column_map[i];
+                    const int32_t c = map[i];
                     if (opaque[c]) out[i] = in[c];
                 }
             }
