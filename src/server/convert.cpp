@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 #include <system_error>
 
@@ -168,11 +167,18 @@ uint32_t LowBits(double whole) {
 }
 
 std::string DoubleText(double value) {
+    // Written with to_chars rather than printf, whose exponent width differs between C run-times.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    // A negative number that shows as zero ("-0", "-0.00") is written as zero.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text = "0";
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (error != std::errc()) return "0";
+    std::string text(buffer, end);
+    // Exponents and the names of the non-finite values in capitals, as automation writes them.
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    // A negative number that shows as zero is written as zero.
+    if (text == "-0") text = "0";
     return text;
 }
 

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace tov::server {
@@ -119,6 +122,11 @@ TEST(Convert, TextParameters) {
     EXPECT_EQ(Converted(Variant::R8(0.00001), ParamType::Text).text, "1E-05");
     EXPECT_EQ(Converted(Variant::R8(123456789012345.0), ParamType::Text).text, "123456789012345");
     EXPECT_EQ(Converted(Variant::R8(-0.0), ParamType::Text).text, "0");
+    EXPECT_EQ(Converted(Variant::R8(-1.5e-7), ParamType::Text).text, "-1.5E-07");
+    EXPECT_EQ(Converted(Variant::R8(1e15), ParamType::Text).text, "1E+15");
+    EXPECT_EQ(
+        Converted(Variant::R8(-std::numeric_limits<double>::infinity()), ParamType::Text).text,
+        "-INF");
 }
 
 TEST(Convert, ReferencesAreReadThrough) {
@@ -152,6 +160,74 @@ TEST(Convert, OutArgumentsTakeAReferenceToTheVariantTheBodyFills) {
               "an out argument must be passed by reference");
     EXPECT_EQ(Refusal(Variant::Ref(nullptr), ParamType::VariantOut),
               "the reference leads to no variant");
+}
+
+// Arbitrary variants of every kind: every conversion either refuses with a reason or gives a
+// value inside the parameter's range (the sanitizer build checks that no cast overflows).
+TEST(Convert, ArbitraryValuesStayInsideTheParameterRange) {
+    std::mt19937_64 random(20240611);
+    std::uniform_int_distribution<int> kind(0, 7);
+    const char* const kTexts[] = {"",
+                                  " ",
+                                  "-",
+                                  "1e308",
+                                  "1e309",
+                                  "-2.5",
+                                  "99999999999999999999",
+                                  "0.49999999999999994",
+                                  "1e-400",
+                                  "nan",
+                                  "12 34",
+                                  "+-1"};
+    for (int round = 0; round < 20000; ++round) {
+        Variant v;
+        const uint64_t bits = random();
+        double real = 0.0;
+        static_assert(sizeof real == sizeof bits);
+        std::memcpy(&real, &bits, sizeof real);
+        switch (kind(random)) {
+            case 0:
+                v = Variant::I8(static_cast<int64_t>(bits));
+                break;
+            case 1:
+                v = Variant::R8(real);  // any bit pattern: NaNs, infinities, subnormals
+                break;
+            case 2:
+                v = Variant::R8(static_cast<double>(static_cast<int64_t>(bits)) / 7.0);
+                break;
+            case 3:
+                v = Variant::String(kTexts[bits % std::size(kTexts)]);
+                break;
+            case 4:
+                v = Variant::String(std::to_string(real));
+                break;
+            case 5:
+                v = Variant::Bool(bits & 1);
+                break;
+            case 6:
+                v = Variant::I4(static_cast<int32_t>(bits));
+                break;
+            default:
+                v = Variant::Null();
+                break;
+        }
+        for (ParamType type :
+             {ParamType::I2, ParamType::I4, ParamType::UI1, ParamType::R8, ParamType::Text}) {
+            Argument out;
+            std::string reason;
+            if (!ConvertArgument(v, type, &out, &reason)) {
+                EXPECT_FALSE(reason.empty());
+                continue;
+            }
+            if (type == ParamType::I2) {
+                EXPECT_TRUE(out.integer >= INT16_MIN && out.integer <= INT16_MAX);
+            } else if (type == ParamType::UI1) {
+                EXPECT_TRUE(out.integer >= 0 && out.integer <= UINT8_MAX);
+            } else if (type == ParamType::I4) {
+                EXPECT_TRUE(out.integer >= INT32_MIN && out.integer <= INT32_MAX);
+            }
+        }
+    }
 }
 
 }  // namespace
