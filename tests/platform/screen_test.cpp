@@ -1,0 +1,302 @@
+#include "platform/screen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "platform/panel_ids.h"
+#include "platform/presenters/headless.h"
+#include "platform/runtime.h"
+
+namespace tov::platform {
+namespace {
+
+namespace ids = main_panel;
+
+constexpr uint32_t kRed = 0xFF0000;
+constexpr uint32_t kGreen = 0x00FF00;
+
+class ScreenTest : public ::testing::Test {
+  protected:
+    // A main panel of 200 x 100 at (50, 40), shown, with its DMD canvas black over all of it.
+    int Main() {
+        const int p = rt_.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        rt_.SetPanelAttribute(p, Attr::Left, 50);
+        rt_.SetPanelAttribute(p, Attr::Top, 40);
+        rt_.SetPanelAttribute(p, Attr::Width, 200);
+        rt_.SetPanelAttribute(p, Attr::Height, 100);
+        rt_.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::Width, 200);
+        rt_.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::Height, 100);
+        rt_.DisplayPanel(p);
+        return p;
+    }
+
+    // Makes a canvas of the main panel a filled square of the colour at (x, y).
+    void Square(int p, int canvas, int x, int y, int size, uint32_t color) {
+        rt_.SetCtrlAttribute(p, canvas, Attr::Left, x);
+        rt_.SetCtrlAttribute(p, canvas, Attr::Top, y);
+        rt_.SetCtrlAttribute(p, canvas, Attr::Width, size);
+        rt_.SetCtrlAttribute(p, canvas, Attr::Height, size);
+        rt_.SetCtrlAttribute(p, canvas, Attr::PictureBgColor, static_cast<int>(color));
+        rt_.CanvasClear(p, canvas, kWholeArea);
+    }
+
+    Surface PanelPixels(int p) {
+        Surface s;
+        EXPECT_TRUE(rt_.ComposePanel(p, &s));
+        return s;
+    }
+
+    Runtime rt_;
+};
+
+TEST_F(ScreenTest, TheControlAtZPlaneZeroCoversTheOthers) {
+    const int p = Main();
+    Square(p, ids::kEffectCanvas, 10, 10, 40, kRed);
+    Square(p, ids::kConstructCanvas, 30, 30, 40, kGreen);
+    // In the file the construct canvas lies in front of the effect canvas.
+    EXPECT_EQ(PanelPixels(p).At(40, 40), kGreen);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::ZPlanePosition, 0);
+    Surface s = PanelPixels(p);
+    EXPECT_EQ(s.At(40, 40), kRed);
+    EXPECT_EQ(s.At(60, 60), kGreen);  // where only the construct canvas lies
+    EXPECT_EQ(s.At(5, 5), 0u);        // the DMD canvas behind both
+    // The DMD canvas brought to the front covers everything.
+    rt_.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::PictureBgColor, 0x102030);
+    rt_.CanvasClear(p, ids::kDmdCanvas, kWholeArea);
+    rt_.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::ZPlanePosition, 0);
+    s = PanelPixels(p);
+    EXPECT_EQ(s.At(40, 40), 0x102030u);
+    EXPECT_EQ(s.At(60, 60), 0x102030u);
+}
+
+TEST_F(ScreenTest, AControlBeyondThePanelsEdgeIsClippedAway) {
+    const int p = Main();
+    Square(p, ids::kEffectCanvas, 195, 10, 40, kRed);
+    Surface s = PanelPixels(p);
+    EXPECT_EQ(s.width, 200);
+    EXPECT_EQ(s.At(195, 20), kRed);
+    EXPECT_EQ(s.At(199, 20), kRed);
+    EXPECT_EQ(s.At(194, 20), 0u);
+    // On the screen nothing of it shows right of the panel.
+    const Surface& screen = rt_.ComposeScreen();
+    EXPECT_EQ(screen.At(50 + 199, 40 + 20), kRed);
+    EXPECT_NE(screen.At(50 + 200 + kFrameWidth + 2, 40 + 20), kRed);
+    // Parked at the panel's width, it is out of sight entirely.
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::Left, 200);
+    s = PanelPixels(p);
+    for (uint32_t pixel : s.pixels)
+        ASSERT_NE(pixel, kRed);
+    // Above and left of the panel likewise.
+    Square(p, ids::kEffectCanvas, -35, -38, 40, kRed);
+    s = PanelPixels(p);
+    EXPECT_EQ(s.At(4, 1), kRed);
+    EXPECT_EQ(s.At(5, 1), 0u);
+    EXPECT_EQ(s.At(4, 2), 0u);
+    // Positions at the ends of the int range draw nothing and break nothing.
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::Left, INT32_MIN);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::Top, INT32_MAX);
+    s = PanelPixels(p);
+    for (uint32_t pixel : s.pixels)
+        ASSERT_NE(pixel, kRed);
+}
+
+TEST_F(ScreenTest, ControlDisplayBitmapOfATextMessageIsItsTextOnItsBackground) {
+    const int p = Main();
+    const int text = ids::kFontScratch;  // white on black, far beyond the panel's edge
+    rt_.SetCtrlAttribute(p, text, Attr::TextPointSize, 30);
+    rt_.SetCtrlVal(p, text, "Hi!");
+    rt_.CreateMetaFont("Scratch", "Arial", 30, false, false, false, false);
+    int width = 0;
+    rt_.GetTextDisplaySize("Hi!", "Scratch", nullptr, &width);
+    rt_.SetCtrlAttribute(p, text, Attr::Width, width);
+    int height = 0;
+    rt_.GetCtrlAttribute(p, text, Attr::Height, &height);
+    int bitmap = 0;
+    ASSERT_EQ(rt_.GetCtrlDisplayBitmap(p, text, &bitmap), kUISuccess);
+    const Bitmap* b = rt_.FindBitmap(bitmap);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->image.width, width);
+    EXPECT_EQ(b->image.height, height);
+    EXPECT_EQ(b->bytes_per_row, PaddedBytesPerRow(width));
+    EXPECT_EQ(b->image.At(0, 0), 0u);
+    EXPECT_EQ(b->image.At(width - 1, height - 1), 0u);
+    int white = 0;
+    for (uint32_t pixel : b->image.pixels)
+        white += pixel == 0xFFFFFF ? 1 : 0;
+    EXPECT_GT(white, 40);
+    // The same text measured and painted agree: its columns lie within the measured width.
+    int first = width;
+    int last = -1;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (b->image.At(x, y) == 0) continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    }
+    EXPECT_LE(first, 4);
+    EXPECT_GE(last, width - 5);
+}
+
+TEST_F(ScreenTest, ControlDisplayBitmapShowsWhatLiesBehindATransparentControl) {
+    const int p = Main();
+    Square(p, ids::kEffectCanvas, 0, 0, 60, kRed);
+    Square(p, ids::kConstructCanvas, 10, 10, 20, kGreen);
+    // A picture with a transparent background and no image shows what lies behind it, but not
+    // what lies in front of it.
+    rt_.SetCtrlAttribute(p, ids::kXyzCanvas, Attr::Left, 0);
+    rt_.SetCtrlAttribute(p, ids::kXyzCanvas, Attr::Top, 0);
+    rt_.SetCtrlAttribute(p, ids::kXyzCanvas, Attr::Width, 50);
+    rt_.SetCtrlAttribute(p, ids::kXyzCanvas, Attr::Height, 50);
+    rt_.SetCtrlAttribute(p, ids::kXyzCanvas, Attr::ZPlanePosition, 0);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::ZPlanePosition, 0);
+    Surface shown;
+    ASSERT_TRUE(rt_.ComposeControl(p, ids::kXyzCanvas, &shown));
+    EXPECT_EQ(shown.width, 50);
+    EXPECT_EQ(shown.At(15, 15), kGreen);           // the construct canvas lies behind the picture
+    EXPECT_NE(PanelPixels(p).At(15, 15), kGreen);  // but the effect canvas covers both
+}
+
+TEST_F(ScreenTest, PanelDisplayBitmapIsARectangleOfTheComposedPanel) {
+    const int p = Main();
+    Square(p, ids::kEffectCanvas, 10, 20, 5, kRed);
+    int bitmap = 0;
+    ASSERT_EQ(rt_.GetPanelDisplayBitmap(p, MakeRect(20, 10, 5, 8), &bitmap), kUISuccess);
+    const Bitmap* b = rt_.FindBitmap(bitmap);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->image.width, 8);
+    EXPECT_EQ(b->image.height, 5);
+    EXPECT_EQ(b->image.At(4, 4), kRed);
+    EXPECT_EQ(b->image.At(5, 0), 0u);
+    // The far edges; a rectangle outside the panel gives nothing.
+    ASSERT_EQ(rt_.GetPanelDisplayBitmap(p, kWholeArea, &bitmap), kUISuccess);
+    EXPECT_EQ(rt_.FindBitmap(bitmap)->image.width, 200);
+    EXPECT_EQ(rt_.GetPanelDisplayBitmap(p, MakeRect(0, 300, 5, 5), &bitmap), kUIEInvalidValue);
+}
+
+TEST_F(ScreenTest, PanelsStackInDisplayOrderInsideTheirFrames) {
+    const int a = Main();
+    const int b = rt_.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel);
+    rt_.SetPanelAttribute(b, Attr::Left, 100);
+    rt_.SetPanelAttribute(b, Attr::Top, 60);
+    rt_.SetCtrlAttribute(b, simple_panel::kCanvas, Attr::PictureBgColor, static_cast<int>(kGreen));
+    rt_.CanvasClear(b, simple_panel::kCanvas, kWholeArea);
+    // Not displayed yet: not on the screen.
+    EXPECT_EQ(rt_.ComposeScreen().At(120, 80), 0u);
+    rt_.DisplayPanel(b);
+    EXPECT_EQ(rt_.ComposeScreen().At(120, 80), kGreen);
+    // The frame lies outside the client area.
+    const Surface& screen = rt_.ComposeScreen();
+    EXPECT_EQ(screen.At(100 - 1, 80), 0x404040u);
+    EXPECT_EQ(screen.At(100 - kFrameWidth, 80), 0x202020u);
+    EXPECT_EQ(screen.At(50 - kFrameWidth - 1, 80), kDesktopColor);
+    // Displaying the first again brings it in front.
+    rt_.DisplayPanel(a);
+    EXPECT_EQ(rt_.ComposeScreen().At(120, 80), 0u);
+    rt_.SetPanelAttribute(a, Attr::FrameVisible, 0);
+    EXPECT_EQ(rt_.ComposeScreen().At(50 - 1, 80), kDesktopColor);
+    rt_.HidePanel(a);
+    EXPECT_EQ(rt_.ComposeScreen().At(120, 80), kGreen);
+    // Panels reaching beyond the screen are cut at its edges.
+    rt_.SetPanelAttribute(b, Attr::Left, 1900);
+    rt_.SetPanelAttribute(b, Attr::Top, -30);
+    EXPECT_EQ(rt_.ComposeScreen().At(1919, 0), kGreen);
+}
+
+TEST_F(ScreenTest, ChildPanelsLieInsideTheirParent) {
+    const int parent = Main();
+    const int child = rt_.LoadPanelEx(parent, kPublicPanelFile, public_panels::kFirstSimplePanel);
+    ASSERT_GT(child, 0);
+    rt_.SetPanelAttribute(child, Attr::Left, 10);
+    rt_.SetPanelAttribute(child, Attr::Top, 5);
+    rt_.SetCtrlAttribute(child, simple_panel::kCanvas, Attr::PictureBgColor,
+                         static_cast<int>(kGreen));
+    rt_.CanvasClear(child, simple_panel::kCanvas, kWholeArea);
+    EXPECT_EQ(PanelPixels(parent).At(12, 7), 0u);
+    rt_.DisplayPanel(child);
+    EXPECT_EQ(PanelPixels(parent).At(12, 7), kGreen);
+    EXPECT_EQ(rt_.ComposeScreen().At(50 + 12, 40 + 7), kGreen);
+    // Discarding the parent discards the child.
+    rt_.DiscardPanel(parent);
+    int left = 0;
+    EXPECT_EQ(rt_.GetPanelAttribute(child, Attr::Left, &left), kUIEInvalidPanel);
+}
+
+TEST_F(ScreenTest, LabelsMoveWithTheirControls) {
+    const int p = Main();
+    Square(p, ids::kEffectCanvas, 20, 40, 10, kRed);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::LabelText, "label");
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::LabelColor, static_cast<int>(kGreen));
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::LabelLeft, 20);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::LabelTop, 10);
+    auto green_in_rows = [&](int y0, int y1) {
+        const Surface s = PanelPixels(p);
+        int n = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = 0; x < s.width; ++x)
+                n += s.At(x, y) == kGreen ? 1 : 0;
+        }
+        return n;
+    };
+    EXPECT_GT(green_in_rows(10, 30), 0);
+    rt_.SetCtrlAttribute(p, ids::kEffectCanvas, Attr::Top, 70);
+    int label_top = 0;
+    rt_.GetCtrlAttribute(p, ids::kEffectCanvas, Attr::LabelTop, &label_top);
+    EXPECT_EQ(label_top, 40);
+    EXPECT_EQ(green_in_rows(10, 30), 0);
+    EXPECT_GT(green_in_rows(40, 60), 0);
+}
+
+// The composition keeps pictures of controls and panels between calls; composing after every
+// step must give what composing once at the end gives.
+TEST(ScreenCache, ComposingAfterEveryStepEqualsComposingOnce) {
+    const std::vector<std::function<void(Runtime&, int)>> steps = {
+        [](Runtime& rt, int p) { rt.SetCtrlAttribute(p, ids::kTextCanvas, Attr::Left, 10); },
+        [](Runtime& rt, int p) { rt.SetCtrlVal(p, ids::kTextCanvas, "Ticker"); },
+        [](Runtime& rt, int p) { rt.SetCtrlAttribute(p, ids::kTextCanvas, Attr::Left, -20); },
+        [](Runtime& rt, int p) {
+            rt.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::PenColor, 0x00FFFF);
+            rt.CanvasDrawLine(p, ids::kDmdCanvas, MakePoint(0, 0), MakePoint(199, 99));
+        },
+        [](Runtime& rt, int p) {
+            rt.SetCtrlAttribute(p, ids::kTextCanvas, Attr::TextColor, 0xFF00FF);
+        },
+        [](Runtime& rt, int p) {
+            rt.SetCtrlAttribute(p, ids::kLinebox, Attr::Left, 30);
+            rt.SetCtrlVal(p, ids::kLinebox, "credits\n");
+        },
+        [](Runtime& rt, int p) { rt.SetCtrlAttribute(p, ids::kLinebox, Attr::Top, 40); },
+        [](Runtime& rt, int p) {
+            rt.SetCtrlAttribute(p, ids::kTextCanvas, Attr::ZPlanePosition, 0);
+        },
+        [](Runtime& rt, int p) { rt.SetPanelAttribute(p, Attr::Left, 300); },
+        [](Runtime& rt, int p) { rt.SetCtrlAttribute(p, ids::kTextCanvas, Attr::Visible, 0); },
+    };
+    auto setup = [](Runtime& rt) {
+        const int p = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        rt.SetPanelAttribute(p, Attr::Width, 200);
+        rt.SetPanelAttribute(p, Attr::Height, 100);
+        rt.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::Width, 200);
+        rt.SetCtrlAttribute(p, ids::kDmdCanvas, Attr::Height, 100);
+        rt.DisplayPanel(p);
+        return p;
+    };
+    for (size_t count = 1; count <= steps.size(); ++count) {
+        Runtime stepped;
+        Runtime once;
+        const int a = setup(stepped);
+        const int b = setup(once);
+        for (size_t i = 0; i < count; ++i) {
+            steps[i](stepped, a);
+            stepped.ComposeScreen();
+            steps[i](once, b);
+        }
+        EXPECT_EQ(stepped.ComposeScreen().pixels, once.ComposeScreen().pixels) << count;
+    }
+}
+
+}  // namespace
+}  // namespace tov::platform
