@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "platform/paths.h"
 
 namespace tov {
 
@@ -15,6 +16,13 @@ constexpr int kLastIndex = kHighscoreEntries - 1;
 // Texts reach the engine as zero-terminated strings: a zero byte ends them.
 std::string_view CText(std::string_view text) {
     return text.substr(0, text.find('\0'));
+}
+
+// The high-score file name is used as the script gives it (relative names to the current
+// folder, not to the table's folder), with backslashes as separators and letter case ignored
+// where the name as given does not exist.
+std::string HighscorePath(std::string_view name) {
+    return platform::ResolveCaseInsensitive(platform::JoinPath("", CText(name)));
 }
 
 bool HoldsLineFeed(std::string_view text) {
@@ -122,7 +130,7 @@ int Highscores::SortHighscores(uint8_t _MinIndex, uint8_t _MaxIndex) {
 }
 
 int Highscores::SaveHscoreToDisc(std::string_view HScoreFileName) {
-    const std::string path(CText(HScoreFileName));
+    const std::string path = HighscorePath(HScoreFileName);
     const std::vector<uint8_t> bytes = EncodeHighscoreFile(*this);
     std::string reason;
     if (!WriteFileReplacing(path, bytes, &reason)) {
@@ -134,7 +142,7 @@ int Highscores::SaveHscoreToDisc(std::string_view HScoreFileName) {
 }
 
 int Highscores::LoadHscoreFromDisc(std::string_view HScoreFileName) {
-    const std::string path(CText(HScoreFileName));
+    const std::string path = HighscorePath(HScoreFileName);
     std::vector<uint8_t> bytes;
     std::string reason;
     // One byte more than a table tells a longer file from a table without reading all of it.

@@ -132,6 +132,19 @@ TEST(HighscoreFile, SaveThenLoadRestoresEveryScoreBitForBitAndEveryText) {
     EXPECT_EQ(TakePopups(loaded), "");
 }
 
+TEST(HighscoreFile, BackslashesAndLetterCaseFindTheFile) {
+    Engine engine;
+    Fill(engine);
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "Scores");
+    ASSERT_EQ(engine.Highscores().SaveHscoreToDisc(dir.Path().string() + "\\Scores\\t.hsc"), 0);
+    EXPECT_EQ(std::filesystem::file_size(dir.Path() / "Scores" / "t.hsc"), 8600u);
+    Engine loaded;
+    EXPECT_EQ(loaded.Highscores().LoadHscoreFromDisc(dir.Path().string() + "/scores/T.HSC"), 0);
+    EXPECT_TRUE(SameTable(loaded.Highscores(), engine.Highscores()));
+    EXPECT_EQ(TakePopups(engine) + TakePopups(loaded), "");
+}
+
 TEST(HighscoreFile, FileThatIsNoTableIsReportedAndLoadsNothing) {
     Engine source;
     ASSERT_EQ(source.Highscores().WriteHighscoreToCVI(0, 5.0, "new", "", ""), 0);
