@@ -8,6 +8,9 @@
 -- from 0 within the scene. A scene loads its own bitmaps into its own slots and hides what it
 -- showed before it ends; between scenes the DMD canvas is cleared to black.
 --
+-- ./run demo records a screen of 1024 x 600 pixels: auxiliary panels belong beside the main
+-- panel (x from 700) or below it (y from 300).
+--
 -- A scene that fails is reported and skipped, so one broken scene never stops the show. The
 -- scenes play once and the demo ends; with the argument --loop (tov-play demo.lua --loop) the
 -- attract mode starts over until the window is closed.

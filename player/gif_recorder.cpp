@@ -1,9 +1,12 @@
 #include "gif_recorder.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -136,9 +139,16 @@ bool GifRecorder::Open(const std::string& path, int width, int height, int fps,
                  std::to_string(height) + " pixels";
         return false;
     }
+    // Opened here rather than by giflib, so the file gets the usual permissions.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) {
+        *error = "cannot create " + path + ": " + std::strerror(errno);
+        return false;
+    }
     int code = 0;
-    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &code);
+    GifFileType* gif = EGifOpenFileHandle(fd, &code);
     if (gif == nullptr) {
+        close(fd);
         *error = "cannot create " + path + ": " + GifError(code);
         return false;
     }

@@ -14,10 +14,12 @@
 #include <limits>
 #include <sstream>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include "control_info.h"
+#include "engine/engine.h"
 #include "server/dispatch.h"
+#include "server/host.h"
 #include "server/member_table.h"
 
 namespace tov::player {
@@ -332,57 +334,51 @@ int RuntimePanels(lua_State* L) {
     return 1;
 }
 
+// The properties that are yes/no switches, given to scripts as booleans so that a plain
+// `if c.visible then` reads right.
+bool IsSwitch(const std::string& key) {
+    return key == "visible" || key == "bold" || key == "italic" || key == "dimmed";
+}
+
+void PushControlValue(lua_State* L, const std::string& key, const platform::ControlValue& value) {
+    if (const int* i = std::get_if<int>(&value)) {
+        if (IsSwitch(key)) {
+            lua_pushboolean(L, *i != 0);
+        } else {
+            lua_pushinteger(L, *i);
+        }
+    } else if (const double* d = std::get_if<double>(&value)) {
+        lua_pushnumber(L, *d);
+    } else if (const std::string* text = std::get_if<std::string>(&value)) {
+        lua_pushlstring(L, text->data(), text->size());
+    } else if (const auto* list = std::get_if<std::vector<std::string>>(&value)) {
+        lua_createtable(L, static_cast<int>(list->size()), 0);
+        for (size_t n = 0; n < list->size(); ++n) {
+            lua_pushlstring(L, (*list)[n].data(), (*list)[n].size());
+            lua_rawseti(L, -2, static_cast<lua_Integer>(n + 1));
+        }
+    } else {
+        lua_pushnil(L);
+    }
+}
+
+// runtime.control(panel, id): the control's kind and properties, or nil. The C interface
+// lists attributes only; kind, value, lines and items come from the run-time's own
+// description.
 int RuntimeControl(lua_State* L) {
     const lua_Integer panel = luaL_checkinteger(L, 1);
     const lua_Integer control = luaL_checkinteger(L, 2);
-    ControlInfo info;
+    platform::ControlDescription description;
     if (panel < INT32_MIN || panel > INT32_MAX || control < INT32_MIN || control > INT32_MAX ||
-        !DescribeControl(static_cast<int>(panel), static_cast<int>(control), &info)) {
+        !server::SharedEngine().Runtime().DescribeControl(
+            static_cast<int>(panel), static_cast<int>(control), &description)) {
         lua_pushnil(L);
         return 1;
     }
-    lua_createtable(L, 0, static_cast<int>(info.fields.size()) + 4);
-    SetString(L, "kind", info.kind);
-    for (const ControlField& f : info.fields) {
-        switch (f.type) {
-            case ControlField::Type::Integer:
-                SetInteger(L, f.key.c_str(), f.integer);
-                break;
-            case ControlField::Type::Number:
-                lua_pushnumber(L, f.number);
-                lua_setfield(L, -2, f.key.c_str());
-                break;
-            case ControlField::Type::Boolean:
-                SetBoolean(L, f.key.c_str(), f.integer != 0);
-                break;
-            case ControlField::Type::Text:
-                SetString(L, f.key.c_str(), f.text);
-                break;
-        }
-    }
-    if (info.has_text_value) {
-        SetString(L, "value", info.text_value);
-    } else if (info.has_number_value) {
-        lua_pushnumber(L, info.number_value);
-        lua_setfield(L, -2, "value");
-    }
-    if (info.has_lines) {
-        lua_createtable(L, static_cast<int>(info.lines.size()), 0);
-        for (size_t i = 0; i < info.lines.size(); ++i) {
-            lua_pushlstring(L, info.lines[i].data(), info.lines[i].size());
-            lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
-        }
-        lua_setfield(L, -2, "lines");
-    }
-    if (info.has_items) {
-        lua_createtable(L, static_cast<int>(info.items.size()), 0);
-        for (size_t i = 0; i < info.items.size(); ++i) {
-            lua_createtable(L, 0, 2);
-            SetInteger(L, "index", static_cast<lua_Integer>(i));
-            if (!info.items[i].empty()) SetString(L, "label", info.items[i]);
-            lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
-        }
-        lua_setfield(L, -2, "items");
+    lua_createtable(L, 0, static_cast<int>(description.properties.size()));
+    for (const auto& [key, value] : description.properties) {
+        PushControlValue(L, key, value);
+        lua_setfield(L, -2, key.c_str());
     }
     return 1;
 }

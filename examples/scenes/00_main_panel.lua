@@ -20,11 +20,11 @@ return {
     elseif frame == 20 then
       obj:DrawArea(kLogo, 0, 0, 256, 96, 192, 16)
     elseif frame == 40 then
-      obj:DrawArea(kChecker, 0, 0, 128, 128, 24, 96)
+      obj:DrawArea(kChecker, 0, 0, 128, 128, 24, 16)
     elseif frame >= 50 and frame < 90 then
       -- The ball rolls along the bottom, the small one hops above it.
       local x = 160 + (frame - 50) * 10
-      obj:DrawArea(kBackdrop, 0, 160, 640, 80, 0, 160)
+      obj:DrawArea(kBackdrop, 0, 144, 640, 96, 0, 144)
       obj:DrawArea(kBall, 0, 0, 64, 64, x, 170)
       obj:DrawArea(kSmallBall, 0, 0, 16, 16, x + 24, 150 - math.abs((frame % 10) - 5) * 4)
     elseif frame == 90 then

@@ -223,6 +223,30 @@ for _, path in ipairs(scenes()) do print("scene", path:match("[^/]+$")) end
     EXPECT_NE(RunPlay({"--headless", "--cd", dir.File("nowhere"), script}).exit_status, 0);
 }
 
+TEST(Play, IntrospectionShowsPanelsControlsAndPixels) {
+    TempDir dir;
+    const PlayResult r = Play(dir, R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj:InstallPanel(10, 20, 160, 80)
+obj:ClearArea(4, 6, 8, 5, 0x123456)
+local p = runtime.panels()[1]
+print("panel", #runtime.panels(), p.file, p.resource, p.left, p.top, p.width, p.height,
+      p.visible, p.discarded)
+local dmd = runtime.control(p.handle, 9)
+print("dmd", dmd.kind, dmd.left, dmd.top, dmd.width, dmd.height, dmd.visible, dmd.pen_width)
+print("pixels", runtime.canvas_pixel(p.handle, 9, 4, 6), runtime.canvas_pixel(p.handle, 9, 12, 6),
+      runtime.screen_pixel(10 + 11, 20 + 10))
+local box = runtime.control(p.handle, 16)
+print("linebox", box.kind, type(box.lines))
+)");
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_TRUE(Contains(r.output, "panel\t1\ttov_public.uir\t1\t10\t20\t160\t80\ttrue\tfalse"))
+        << r.output;
+    EXPECT_TRUE(Contains(r.output, "dmd\tcanvas\t0\t0\t160\t80\ttrue\t2")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "pixels\t1193046\t0\t1193046")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "linebox\ttext box\ttable")) << r.output;
+}
+
 TEST(Play, IntrospectionAnswersNilForWhatDoesNotExist) {
     TempDir dir;
     const PlayResult r = Play(dir, R"(
