@@ -19,3 +19,6 @@ void MakeAssets_transitions(const std::string& out_dir);
 
 // A spinning coin strip for the frame animation scene.
 void MakeAssets_text_effects(const std::string& out_dir);
+
+// The extra panel's backdrop for the DMD scene.
+void MakeAssets_dmd(const std::string& out_dir);

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     // Further makers, in the order of assets.h.
     MakeAssets_transitions(out_dir);
     MakeAssets_text_effects(out_dir);
+    MakeAssets_dmd(out_dir);
 
     return tov::assets::WriteFailures() == 0 ? 0 : 1;
 }
