@@ -14,12 +14,9 @@
 #include <limits>
 #include <sstream>
 #include <string_view>
-#include <variant>
 #include <vector>
 
-#include "engine/engine.h"
 #include "server/dispatch.h"
-#include "server/host.h"
 #include "server/member_table.h"
 
 namespace tov::player {
@@ -334,58 +331,77 @@ int RuntimePanels(lua_State* L) {
     return 1;
 }
 
+int CheckInt(lua_State* L, int index) {
+    const lua_Integer v = luaL_checkinteger(L, index);
+    return static_cast<int>(std::clamp<lua_Integer>(v, INT32_MIN, INT32_MAX));
+}
+
 // The properties that are yes/no switches, given to scripts as booleans so that a plain
 // `if c.visible then` reads right.
 bool IsSwitch(const std::string& key) {
     return key == "visible" || key == "bold" || key == "italic" || key == "dimmed";
 }
 
-void PushControlValue(lua_State* L, const std::string& key, const platform::ControlValue& value) {
-    if (const int* i = std::get_if<int>(&value)) {
-        if (IsSwitch(key)) {
-            lua_pushboolean(L, *i != 0);
-        } else {
-            lua_pushinteger(L, *i);
+void PushAttribute(lua_State* L, const tov_attribute& a) {
+    const std::string key = a.name != nullptr ? a.name : "";
+    switch (a.type) {
+        case TOV_ATTRIBUTE_INT:
+            if (IsSwitch(key)) {
+                lua_pushboolean(L, a.integer != 0);
+            } else {
+                lua_pushinteger(L, static_cast<lua_Integer>(a.integer));
+            }
+            break;
+        case TOV_ATTRIBUTE_DOUBLE:
+            lua_pushnumber(L, a.real);
+            break;
+        case TOV_ATTRIBUTE_TEXT:
+            lua_pushstring(L, a.text != nullptr ? a.text : "");
+            break;
+        case TOV_ATTRIBUTE_TEXT_LIST: {
+            // The texts follow one another, each ended by a line feed.
+            lua_createtable(L, std::max(a.count, 0), 0);
+            const char* text = a.text != nullptr ? a.text : "";
+            for (int n = 0; n < a.count && *text != '\0'; ++n) {
+                const char* end = std::strchr(text, '\n');
+                const size_t length =
+                    end != nullptr ? static_cast<size_t>(end - text) : std::strlen(text);
+                lua_pushlstring(L, text, length);
+                lua_rawseti(L, -2, n + 1);
+                text += length + (end != nullptr ? 1 : 0);
+            }
+            break;
         }
-    } else if (const double* d = std::get_if<double>(&value)) {
-        lua_pushnumber(L, *d);
-    } else if (const std::string* text = std::get_if<std::string>(&value)) {
-        lua_pushlstring(L, text->data(), text->size());
-    } else if (const auto* list = std::get_if<std::vector<std::string>>(&value)) {
-        lua_createtable(L, static_cast<int>(list->size()), 0);
-        for (size_t n = 0; n < list->size(); ++n) {
-            lua_pushlstring(L, (*list)[n].data(), (*list)[n].size());
-            lua_rawseti(L, -2, static_cast<lua_Integer>(n + 1));
-        }
-    } else {
-        lua_pushnil(L);
+        default:
+            lua_pushnil(L);
+            break;
     }
 }
 
-// runtime.control(panel, id): the control's kind and properties, or nil. The C interface
-// lists attributes only; kind, value, lines and items come from the run-time's own
-// description.
+// runtime.control(panel, id): the control's kind and properties, or nil.
 int RuntimeControl(lua_State* L) {
-    const lua_Integer panel = luaL_checkinteger(L, 1);
-    const lua_Integer control = luaL_checkinteger(L, 2);
-    platform::ControlDescription description;
-    if (panel < INT32_MIN || panel > INT32_MAX || control < INT32_MIN || control > INT32_MAX ||
-        !server::SharedEngine().Runtime().DescribeControl(
-            static_cast<int>(panel), static_cast<int>(control), &description)) {
+    const int panel = CheckInt(L, 1);
+    const int control = CheckInt(L, 2);
+    const int count = tov_control_attributes(panel, control, nullptr, 0);
+    if (count < 0) {
         lua_pushnil(L);
         return 1;
     }
-    lua_createtable(L, 0, static_cast<int>(description.properties.size()));
-    for (const auto& [key, value] : description.properties) {
-        PushControlValue(L, key, value);
-        lua_setfield(L, -2, key.c_str());
+    std::vector<tov_attribute> attributes(static_cast<size_t>(count));
+    const int filled =
+        count > 0 ? tov_control_attributes(panel, control, attributes.data(), count) : 0;
+    if (filled < 0) {
+        lua_pushnil(L);
+        return 1;
+    }
+    lua_createtable(L, 0, count);
+    for (int i = 0; i < filled && i < count; ++i) {
+        const tov_attribute& a = attributes[static_cast<size_t>(i)];
+        if (a.name == nullptr) continue;
+        PushAttribute(L, a);
+        lua_setfield(L, -2, a.name);
     }
     return 1;
-}
-
-int CheckInt(lua_State* L, int index) {
-    const lua_Integer v = luaL_checkinteger(L, index);
-    return static_cast<int>(std::clamp<lua_Integer>(v, INT32_MIN, INT32_MAX));
 }
 
 int RuntimeCanvasPixel(lua_State* L) {
