@@ -909,7 +909,20 @@ const Surface& Runtime::ComposeScreen() {
     height = std::clamp(height, 0, kMaxExtent);
     if (static_cast<int64_t>(width) * height > kMaxPixels) height = width = 0;
     if (!s.screen_dirty && s.screen.width == width && s.screen.height == height) return s.screen;
-    s.screen.Reset(width, height, kDesktopColor);
+    // The desktop shows only where no panel (with its frame) lies.
+    if (s.screen.width != width || s.screen.height != height) s.screen.Reset(width, height);
+    std::vector<Rect> covered;
+    for (int handle : s.stacking) {
+        const Panel* p = s.FindPanel(handle);
+        if (p == nullptr || !p->visible) continue;
+        const int64_t frame = p->frame ? kFrameWidth : 0;
+        const auto clamp = [](int64_t v) {
+            return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+        };
+        covered.push_back(MakeRect(clamp(p->top - frame), clamp(p->left - frame),
+                                   clamp(p->height + 2 * frame), clamp(p->width + 2 * frame)));
+    }
+    FillUncovered(s.screen, covered, kDesktopColor);
     const auto find = [&s](int h) { return s.FindPanel(h); };
     for (int handle : s.stacking) {
         Panel* p = s.FindPanel(handle);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace tov::platform {
 
@@ -101,8 +103,32 @@ void CopyOnto(Surface& dst, int x, int y, const Surface& src, Rect src_area,
     }
 }
 
+namespace {
+
+// Whether the control paints every pixel of the region opaquely, so that what lies behind it
+// need not be painted first.
+bool CoversOpaquely(const Control& control, Rect region) {
+    if (!control.Visible()) return false;
+    bool may_be_transparent = true;
+    const bool own = control.OwnPixels(&may_be_transparent) != nullptr;
+    if (own ? may_be_transparent : !control.Opaque()) return false;
+    return control.Left() <= region.left && control.Top() <= region.top &&
+           static_cast<int64_t>(control.Left()) + control.Width() >=
+               static_cast<int64_t>(region.left) + region.width &&
+           static_cast<int64_t>(control.Top()) + control.Height() >=
+               static_cast<int64_t>(region.top) + region.height;
+}
+
+}  // namespace
+
 void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fonts, Surface& out) {
-    out.Reset(region.width, region.height, static_cast<uint32_t>(panel.back_color));
+    const bool covered = !panel.controls.empty() && panel.controls.back().get() != last &&
+                         CoversOpaquely(*panel.controls.back(), region);
+    if (covered && out.width == region.width && out.height == region.height) {
+        // The backmost control paints over every pixel: the background would not show.
+    } else {
+        out.Reset(region.width, region.height, static_cast<uint32_t>(panel.back_color));
+    }
     for (auto it = panel.controls.rbegin(); it != panel.controls.rend(); ++it) {
         Control& control = **it;
         const bool is_last = &control == last;
@@ -132,6 +158,30 @@ const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& fin
     }
     panel.dirty = false;
     return panel.composed;
+}
+
+void FillUncovered(Surface& screen, std::span<const Rect> covered, uint32_t color) {
+    std::vector<std::pair<int, int>> spans;  // [x0, x1) covered on the row
+    for (int y = 0; y < screen.height; ++y) {
+        spans.clear();
+        for (const Rect& r : covered) {
+            if (y < r.top || static_cast<int64_t>(y) >= static_cast<int64_t>(r.top) + r.height) {
+                continue;
+            }
+            const int x0 = std::clamp<int64_t>(r.left, 0, screen.width);
+            const int x1 =
+                std::clamp<int64_t>(static_cast<int64_t>(r.left) + r.width, 0, screen.width);
+            if (x0 < x1) spans.emplace_back(x0, x1);
+        }
+        std::sort(spans.begin(), spans.end());
+        uint32_t* row = screen.Row(y);
+        int x = 0;
+        for (const auto& [x0, x1] : spans) {
+            if (x0 > x) std::fill(row + x, row + x0, color);
+            x = std::max(x, x1);
+        }
+        if (x < screen.width) std::fill(row + x, row + screen.width, color);
+    }
 }
 
 void DrawFrame(Surface& screen, Rect client) {

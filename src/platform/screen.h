@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 #include "platform/font_book.h"
 #include "platform/panel.h"
@@ -29,6 +30,9 @@ void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fon
 // until the panel is marked dirty. find_panel gives a child panel by handle (or nullptr).
 const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
                              FontBook& fonts);
+
+// Fills every pixel of the screen that none of the rectangles covers.
+void FillUncovered(Surface& screen, std::span<const Rect> covered, uint32_t color);
 
 // Draws a panel's frame around its client rectangle (screen coordinates).
 void DrawFrame(Surface& screen, Rect client);
