@@ -1,9 +1,7 @@
-// What the tests of the frame animation and the text effects share: an engine over a headless
-// runtime with the main panel installed in a fresh folder, and read-back of control attributes,
-// control values and the composed panel.
+// What the frame animation and text effect tests share: an engine over a headless runtime with
+// the main panel installed in a fresh folder, and read-back of control attributes and values.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -15,33 +13,22 @@
 
 namespace tov::testing {
 
-// A face that every build machine has (the font packages of ./run).
-inline constexpr const char* kTestFace = "DejaVu Sans";
+inline constexpr const char* kTestFace = "DejaVu Sans";  // installed by ./run's font packages
 
 template <int PanelWidth = 800, int PanelHeight = 600>
 class TextEffectTestBase : public ::testing::Test {
   protected:
-    static constexpr int kPanelWidth = PanelWidth;
-    static constexpr int kPanelHeight = PanelHeight;
-
     void SetUp() override {
         previous_dir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_.Path());
-        engine_.MainPanel().InstallPanel(0, 0, kPanelWidth, kPanelHeight);
+        engine_.MainPanel().InstallPanel(0, 0, PanelWidth, PanelHeight);
     }
     void TearDown() override { std::filesystem::current_path(previous_dir_); }
 
     platform::Runtime& Rt() { return engine_.Runtime(); }
     int Panel() { return engine_.MainPanel().PanelHandle; }
-
     int Attribute(int control, platform::Attr attr) {
         int value = -12345;
-        EXPECT_EQ(Rt().GetCtrlAttribute(Panel(), control, attr, &value), 0)
-            << "attribute " << static_cast<int>(attr) << " of control " << control;
-        return value;
-    }
-    std::string TextAttribute(int control, platform::Attr attr) {
-        std::string value;
         EXPECT_EQ(Rt().GetCtrlAttribute(Panel(), control, attr, &value), 0);
         return value;
     }
@@ -50,20 +37,25 @@ class TextEffectTestBase : public ::testing::Test {
         EXPECT_EQ(Rt().GetCtrlVal(Panel(), control, &value), 0);
         return value;
     }
-
-    // The main panel as the screen shows it.
     platform::Surface ComposedPanel() {
         platform::Surface s;
         EXPECT_TRUE(Rt().ComposePanel(Panel(), &s));
         return s;
     }
-
-    size_t PopupCount() { return Rt().Popups().size(); }
-    const platform::PopupRecord& LastPopup() { return Rt().Popups().back(); }
+    // Expects exactly `count` popups since the last call, the last of them as given.
+    void ExpectPopups(size_t count, const std::string& title, const std::string& text) {
+        ASSERT_EQ(Rt().Popups().size(), seen_ + count);
+        seen_ += count;
+        if (count > 0) {
+            EXPECT_EQ(Rt().Popups().back().title, title);
+            EXPECT_EQ(Rt().Popups().back().text, text);
+        }
+    }
 
     TempDir dir_;
     std::filesystem::path previous_dir_;
     Engine engine_;
+    size_t seen_ = 0;
 };
 
 }  // namespace tov::testing
