@@ -12,10 +12,15 @@ namespace tov::platform {
 
 // Reads the file into *out. Returns 0, or a negative status (kUIEFileNotFound for a file that
 // does not exist, kUIEBadFileFormat for one that cannot be decoded) with a description of what
-// went wrong in *why when why is given. A PNG's pixels with alpha below 128 become masked.
+// went wrong in *why when why is given (kUIEFileReadFailed for a folder or an unreadable file).
+// A PNG's or GIF's pixels with alpha below 128 become masked; a picture without such pixels has
+// no mask. The bitmap gets the padded 24-bit layout whatever the file's depth. Pictures wider or
+// taller than 32768 pixels, or of more than 2^25 pixels, are refused, as is every file that
+// states more data than it holds.
 int ReadImageFile(const std::string& path, Bitmap* out, std::string* why = nullptr);
 
-// Writes the surface as an 8-bit RGB PNG. Returns 0 or kUIEFileWriteFailed.
+// Writes the surface as an 8-bit RGB PNG (the same bytes on every platform). Returns 0, or
+// kUIEFileWriteFailed (an empty surface, a file that cannot be written; no partial file stays).
 int WritePng(const std::string& path, const Surface& surface);
 
 // Reads a PNG (or any format ReadImageFile knows) into a surface; masked pixels read as

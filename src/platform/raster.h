@@ -5,6 +5,9 @@
 // destination) or of the source (for a source). Everything clips to the target: negative
 // positions and parts beyond any edge are simply not drawn, zero or negative sizes draw
 // nothing. Thick outlines of rectangles and ovals lie inside the bounding rectangle.
+//
+// A colour of kTransparent draws nothing; any other colour draws its low 24 bits. A pen width
+// below 1 draws as 1.
 #pragma once
 
 #include <span>
@@ -30,15 +33,21 @@ void FillRect(Surface& s, Rect r, Color c);
 // Rectangle: outline (pen, inside r), interior (fill colour) or both.
 void DrawRect(Surface& s, Rect r, DrawMode mode, const Pen& pen, Color fill);
 
-// Ellipse inscribed in r, drawn like DrawRect.
+// Ellipse inscribed in r, drawn like DrawRect: the pixels whose centres lie inside or on the
+// ellipse; the outline is the ring between it and the ellipse inscribed in r made smaller by
+// the pen width on every side. Symmetric about r's centre.
 void DrawOval(Surface& s, Rect r, DrawMode mode, const Pen& pen, Color fill);
 
-// Polygon through the points; the interior by the even-odd rule, the outline as lines of the
-// pen's width through the points (closed when `closed`).
+// Polygon through the points; the interior by the even-odd rule at pixel centres (the interior
+// of the square (0,0) (4,0) (4,4) (0,4) is 4 x 4 pixels, its outline 5 x 5), the outline as
+// lines of the pen's width through the points (closed when `closed`). The interior needs at
+// least three points and is always closed; a single point draws the pen's square.
 void DrawPoly(Surface& s, std::span<const Point> points, bool closed, DrawMode mode, const Pen& pen,
               Color fill);
 
-// Line from a to b, both end points included, pen width centred on the line.
+// Line from a to b, both end points included, pen width centred on the line: a square pen of
+// that width at both ends and, between them, a span of that width across the line's minor
+// direction. a-b and b-a draw the same pixels.
 void DrawLine(Surface& s, Point a, Point b, const Pen& pen);
 
 // One pixel in the pen colour.
@@ -47,11 +56,13 @@ void DrawPoint(Surface& s, Point p, Color c);
 // Copies the source rectangle of the bitmap into the destination rectangle of the surface,
 // stretched or shrunk by integer nearest-neighbour arithmetic: destination column dx (0-based
 // within dst) takes source column src.left + dx * src.width / dst.width, and likewise for rows.
-// The source rectangle is clipped to the bitmap first (a part outside it draws nothing).
-// Masked pixels leave the destination untouched.
+// The scale comes from the source rectangle as given (kToFarEdge resolved against the bitmap);
+// destination pixels whose source pixel lies outside the bitmap are left untouched, as are
+// masked ones. kKeepSameSize as dst's height or width takes the source's. The bitmap may be the
+// target surface itself.
 void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst);
 
-// Same for a plain surface as source (no mask).
+// Same for a plain surface as source (no mask); src_surface may be s.
 void DrawSurface(Surface& s, const Surface& src_surface, Rect src, Rect dst);
 
 // Reads the colours of r into out, row after row (r.width * r.height entries); pixels outside
