@@ -220,7 +220,7 @@ PanelSpec ExtraPanel() {
     c.push_back({ids::kThermometer, ControlKind::Thermometer, 130, 70, 60, 150, false,
                  Join(scale, LabelAbove("Thermometer", 52))});
     c.push_back({ids::kMultimeter, ControlKind::Meter, 220, 60, 160, 96, false,
-                 Join(scale, LabelAbove("Multimeter", 90))});
+                 Join(scale, LabelAbove("Multimeter", 42))});
     c.push_back({ids::kLevelThermometer, ControlKind::RingSlide, 40, 260, 90, 150, false,
                  Join(scale, LabelAbove("Level", 242))});
     c.push_back({ids::kChart, ControlKind::StripChart, 150, 270, 200, 100, false,

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cmath>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -475,6 +477,56 @@ TEST_F(RuntimeTest, DescribeControlListsTheKindsProperties) {
     EXPECT_EQ(std::get<int>(*find("zplane")), 1);
     EXPECT_NE(find("font"), nullptr);
     EXPECT_EQ(find("on_color"), nullptr);
+}
+
+// Every attribute of every control of every panel set to edge values, then everything
+// composed: nothing may crash, and every refusal is a negative status.
+TEST_F(RuntimeTest, EdgeValuesOnEveryControlBreakNothing) {
+    std::vector<int> panels;
+    for (int r = 1; r <= 9; ++r)
+        panels.push_back(Rt().LoadPanelEx(0, kPublicPanelFile, r));
+    for (int r = 1; r <= 4; ++r)
+        panels.push_back(Rt().LoadPanelEx(0, kPrivatePanelFile, r));
+    const int ints[] = {INT32_MIN, INT32_MIN + 15, -2, -1, 0, 1, 3, 32767, INT32_MAX, kTransparent};
+    const double doubles[] = {std::nan(""), INFINITY, -1e300, -0.5, 1e9};
+    const std::string long_text(3000, 'W');
+    for (int panel : panels) {
+        ASSERT_GT(panel, 0);
+        Rt().DisplayPanel(panel);
+        for (int control : Rt().ControlIds(panel)) {
+            for (int a = 0; a <= static_cast<int>(Attr::Value); ++a) {
+                const Attr attr = static_cast<Attr>(a);
+                for (int v : ints)
+                    EXPECT_LE(Rt().SetCtrlAttribute(panel, control, attr, v), 0);
+                for (double v : doubles) {
+                    EXPECT_LE(Rt().SetCtrlAttribute(panel, control, attr, v), 0);
+                }
+                EXPECT_LE(Rt().SetCtrlAttribute(panel, control, attr, ""), 0);
+                EXPECT_LE(Rt().SetCtrlAttribute(panel, control, attr, long_text), 0);
+                // Back to sizes and places that show, so that composing paints something.
+                Rt().SetCtrlAttribute(panel, control, Attr::Width, 50);
+                Rt().SetCtrlAttribute(panel, control, Attr::Height, 40);
+                Rt().SetCtrlAttribute(panel, control, Attr::Left, 5);
+                Rt().SetCtrlAttribute(panel, control, Attr::Top, 5);
+                Rt().SetCtrlAttribute(panel, control, Attr::Visible, 1);
+            }
+            for (double v : doubles)
+                EXPECT_LE(Rt().SetCtrlVal(panel, control, v), 0);
+            EXPECT_LE(Rt().SetCtrlVal(panel, control, long_text), 0);
+            Rt().CanvasDrawRect(panel, control, MakeRect(INT32_MIN, INT32_MAX, -5, INT32_MAX),
+                                DrawMode::Both);
+            Rt().CanvasDrawBitmap(panel, control, 1, MakeRect(INT32_MAX, INT32_MIN, -1, -1),
+                                  MakeRect(-1, -1, INT32_MAX, INT32_MAX));
+            Surface shown;
+            Rt().ComposeControl(panel, control, &shown);
+        }
+        for (int v : ints) {
+            for (Attr attr : {Attr::Left, Attr::Top, Attr::Width, Attr::Height}) {
+                Rt().SetPanelAttribute(panel, attr, v);
+                Rt().ComposeScreen();
+            }
+        }
+    }
 }
 
 }  // namespace
