@@ -120,7 +120,7 @@ int FadeOver::ChangeBitmapFadeOverIntensity(uint8_t _FadeOverIntensity) {
 
     const PixelLayout& layout = buffers.layout;
     const int row_bytes = layout.RowBytes();
-    const int intensity = _FadeOverIntensity;
+    const int16_t intensity = _FadeOverIntensity;
     for (int r = 0; r < layout.height; ++r) {
         const size_t offset = static_cast<size_t>(r) * layout.bytes_per_row;
         const uint8_t* first = buffers.BitmapOriginalColorField1.data() + offset;
@@ -128,9 +128,12 @@ int FadeOver::ChangeBitmapFadeOverIntensity(uint8_t _FadeOverIntensity) {
         uint8_t* working = buffers.BitmapWorkingColorField.data() + offset;
         for (int j = 0; j < row_bytes; ++j) {
             // The quotient truncates toward zero, so the blend rounds toward the first picture.
-            const int a = first[j];
-            const int b = second[j];
-            working[j] = static_cast<uint8_t>(a + intensity * (b - a) / 100);
+            // |I x (b - a)| is at most 25,500: 16 bits hold it, and the compiler then blends
+            // many bytes at once.
+            const int16_t a = first[j];
+            const int16_t b = second[j];
+            const int16_t change = static_cast<int16_t>(intensity * (b - a));
+            working[j] = static_cast<uint8_t>(a + change / 100);
         }
     }
 

@@ -117,6 +117,20 @@ TEST_F(FadeInOutTest, BrightnessScalesEveryPixelByteRoundingDown) {
     EXPECT_EQ(PopupCount(), 0u);
 }
 
+TEST_F(FadeInOutTest, EveryByteValueScalesAtEveryBrightness) {
+    platform::Surface greys(256, 1);
+    for (uint32_t v = 0; v < 256; ++v)
+        greys.At(v, 0) = v * 0x010101;
+    Load(0, greys);
+    ASSERT_EQ(Fade().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0), 0);
+    for (int brightness = 0; brightness <= 100; ++brightness) {
+        ASSERT_EQ(Fade().ChangeBitmapFadeInOutBrightness(static_cast<int16_t>(brightness)), 0);
+        const platform::Surface canvas = Canvas();
+        for (uint32_t v = 0; v < 256; ++v)
+            ASSERT_EQ(canvas.At(v, 0), v * brightness / 100 * 0x010101) << brightness << ": " << v;
+    }
+}
+
 TEST_F(FadeInOutTest, BrightnessOutsideZeroToHundredIsRefused) {
     Load(0, TestPicture(20, 10));
     ASSERT_EQ(Fade().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0), 0);

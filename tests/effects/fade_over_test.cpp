@@ -39,6 +39,31 @@ TEST_F(FadeOverTest, IntensityBlendsTowardTheFirstPicture) {
     EXPECT_EQ(PopupCount(), 0u);
 }
 
+TEST_F(FadeOverTest, EveryPairOfBytesBlendsAsTheIntegerFormulaSays) {
+    // Grey x over grey y: every pair of byte values once.
+    platform::Surface first(256, 256);
+    platform::Surface second(256, 256);
+    for (uint32_t y = 0; y < 256; ++y) {
+        for (uint32_t x = 0; x < 256; ++x) {
+            first.At(x, y) = x * 0x010101;
+            second.At(x, y) = y * 0x010101;
+        }
+    }
+    Load(0, first);
+    Load(1, second);
+    ASSERT_EQ(Over().SetBitmapFadeOverAttr(0, 1, 0, 0, 256, 256), 0);
+    for (int intensity = 0; intensity <= 100; intensity += 7) {
+        ASSERT_EQ(Over().ChangeBitmapFadeOverIntensity(static_cast<uint8_t>(intensity)), 0);
+        const platform::Surface canvas = Canvas();
+        for (int b = 0; b < 256; ++b) {
+            for (int a = 0; a < 256; ++a) {
+                const uint32_t v = static_cast<uint32_t>(a + intensity * (b - a) / 100);
+                ASSERT_EQ(canvas.At(a, b), v * 0x010101) << intensity << ": " << a << ", " << b;
+            }
+        }
+    }
+}
+
 TEST_F(FadeOverTest, DisplaySizeStretchesEveryStep) {
     const platform::Surface first = TestPicture(20, 10);
     Load(0, first);
