@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "dmd_fixture.h"
@@ -13,230 +12,155 @@ namespace {
 
 using platform::Attr;
 using platform::MakeRect;
-namespace ids = platform::extra_panel;
+
+constexpr int kLeft = 300;
+constexpr int kTop = 120;
+constexpr int kWidth = 96;
+constexpr int kHeight = 30;
 
 class ExtraPanelTest : public DmdFixture {
   protected:
-    static constexpr int kLeft = 300;
-    static constexpr int kTop = 120;
-    static constexpr int kWidth = 96;
-    static constexpr int kHeight = 30;
-
-    void Install() {
-        ASSERT_EQ(engine_.ExtraPanel().InstallExtraPanel(kLeft, kTop, kWidth, kHeight), 0);
-    }
-    int Handle() { return engine_.ExtraPanel().ExtraPanelHandle; }
-    std::optional<platform::PanelInfo> Info(int handle) {
+    ExtraPanel& X() { return engine_.ExtraPanel(); }
+    void Install() { ASSERT_EQ(X().InstallExtraPanel(kLeft, kTop, kWidth, kHeight), 0); }
+    platform::PanelInfo Info(int handle) {
         for (const platform::PanelInfo& info : Rt().Panels())
             if (info.handle == handle) return info;
-        return std::nullopt;
+        ADD_FAILURE() << "no panel " << handle;
+        return {};
     }
-    int TextAttr(Attr attr) {
+    platform::PanelInfo Info() { return Info(X().ExtraPanelHandle); }
+    int Get(int control, Attr attr) {
         int value = 0;
-        EXPECT_EQ(Rt().GetCtrlAttribute(Handle(), ids::kExtraText, attr, &value), 0);
+        EXPECT_EQ(Rt().GetCtrlAttribute(X().ExtraPanelHandle, control, attr, &value), 0);
         return value;
     }
-    int CanvasAttr(Attr attr) {
-        int value = 0;
-        EXPECT_EQ(Rt().GetCtrlAttribute(Handle(), ids::kExtraDmdCanvas, attr, &value), 0);
-        return value;
-    }
+    int Text(Attr attr) { return Get(platform::extra_panel::kExtraText, attr); }
 };
 
-TEST_F(ExtraPanelTest, InstallPlacesAFramedPanelWithABlackCanvasOverIt) {
+TEST_F(ExtraPanelTest, InstallShowsAFramedPanelLockedAgainstInputWithABlackCanvasOverIt) {
     Install();
-    ASSERT_GT(Handle(), 0);
-    EXPECT_EQ(engine_.ExtraPanel().ExtraPanelXPos, kLeft);
-    const std::optional<platform::PanelInfo> info = Info(Handle());
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->left, kLeft);
-    EXPECT_EQ(info->top, kTop);
-    EXPECT_EQ(info->width, kWidth);
-    EXPECT_EQ(info->height, kHeight);
-    EXPECT_TRUE(info->visible);
-    EXPECT_TRUE(info->frame);
-    EXPECT_EQ(CanvasAttr(Attr::Left), 0);
-    EXPECT_EQ(CanvasAttr(Attr::Top), 0);
-    EXPECT_EQ(CanvasAttr(Attr::Width), kWidth);
-    EXPECT_EQ(CanvasAttr(Attr::Height), kHeight);
-    EXPECT_EQ(CanvasAttr(Attr::PictureBgColor), platform::kBlack);
-    EXPECT_EQ(CountOf(ExtraDmd(), 0), kWidth * kHeight);
-    EXPECT_TRUE(Rt().Popups().empty());
-}
-
-TEST_F(ExtraPanelTest, ThePanelTakesNoInput) {
-    Install();
-    const std::optional<platform::PanelInfo> info = Info(Handle());
-    ASSERT_TRUE(info);
-    EXPECT_FALSE(info->enabled);
-    int window = 0;
-    ASSERT_EQ(Rt().GetPanelAttribute(Handle(), Attr::SystemWindowHandle, &window), 0);
-    EXPECT_EQ(engine_.HWNDHandle, window);
-    auto& presenter = static_cast<platform::HeadlessPresenter&>(Rt().GetPresenter());
+    const platform::PanelInfo info = Info();
+    EXPECT_EQ(MakeRect(info.top, info.left, info.height, info.width),
+              MakeRect(kTop, kLeft, kHeight, kWidth));
+    EXPECT_TRUE(info.visible);
+    EXPECT_TRUE(info.frame);
+    EXPECT_FALSE(info.enabled);
+    const auto& presenter = static_cast<platform::HeadlessPresenter&>(Rt().GetPresenter());
     ASSERT_EQ(presenter.DisabledWindows().size(), 1u);
-    EXPECT_EQ(presenter.DisabledWindows()[0], window);
-}
+    EXPECT_EQ(presenter.DisabledWindows()[0], engine_.HWNDHandle);
+    const int canvas = platform::extra_panel::kExtraDmdCanvas;
+    EXPECT_EQ(MakeRect(Get(canvas, Attr::Top), Get(canvas, Attr::Left), Get(canvas, Attr::Height),
+                       Get(canvas, Attr::Width)),
+              MakeRect(0, 0, kHeight, kWidth));
+    EXPECT_EQ(CountOf(ExtraDmd(), 0), kWidth * kHeight);
 
-TEST_F(ExtraPanelTest, FrameIsShownOnlyForTheValueOne) {
-    Install();
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraPanelFrameVisibility(0), 0);
-    EXPECT_FALSE(Info(Handle())->frame);
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraPanelFrameVisibility(1), 0);
-    EXPECT_TRUE(Info(Handle())->frame);
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraPanelFrameVisibility(2), 0);
-    EXPECT_FALSE(Info(Handle())->frame);
-    // The main panel's frame is left as the panel file has it.
-    const bool main_frame = Info(engine_.MainPanel().PanelHandle)->frame;
-    engine_.ExtraPanel().SetExtraPanelFrameVisibility(1);
-    EXPECT_EQ(Info(engine_.MainPanel().PanelHandle)->frame, main_frame);
+    // The frame stays until switched off; only 1 shows it. The main panel's is not touched.
+    const bool main_frame = Info(engine_.MainPanel().PanelHandle).frame;
+    EXPECT_EQ(X().SetExtraPanelFrameVisibility(0), 0);
+    EXPECT_FALSE(Info().frame);
+    X().SetExtraPanelFrameVisibility(1);
+    EXPECT_TRUE(Info().frame);
+    X().SetExtraPanelFrameVisibility(2);
+    EXPECT_FALSE(Info().frame);
+    EXPECT_EQ(Info(engine_.MainPanel().PanelHandle).frame, main_frame);
 }
 
 TEST_F(ExtraPanelTest, HiddenPanelStaysOutOfThePictureUntilShown) {
     Install();
     engine_.Dmd().SetDMDAttr(0, 0, 1.0, 1.0, kFontSlot, 0, 0);
     engine_.Dmd().ShowExtraText("0");
-    auto screen_pixel = [&]() { return Rt().ComposeScreen().At(kLeft + 1, kTop + 1); };
-    EXPECT_EQ(screen_pixel(), CellColor(0));
-
-    EXPECT_EQ(engine_.ExtraPanel().HideExtraPanel(), 0);
-    EXPECT_EQ(engine_.ExtraPanel().HideExtraPanel(), 0);
-    EXPECT_EQ(Info(Handle())->left, 1605);
-    EXPECT_FALSE(Info(Handle())->visible);
-    // Not at its place, and not at 1605 either, though the screen is wider than that.
-    EXPECT_NE(screen_pixel(), CellColor(0));
-    EXPECT_NE(Rt().ComposeScreen().At(1606, kTop + 1), CellColor(0));
-
-    EXPECT_EQ(engine_.ExtraPanel().ShowExtraPanel(), 0);
-    EXPECT_EQ(Info(Handle())->left, kLeft);
-    EXPECT_TRUE(Info(Handle())->visible);
-    EXPECT_EQ(screen_pixel(), CellColor(0));
+    EXPECT_EQ(Rt().ComposeScreen().At(kLeft + 1, kTop + 1), CellColor(0));
+    EXPECT_EQ(X().HideExtraPanel(), 0);
+    X().HideExtraPanel();
+    EXPECT_EQ(Info().left, 1605);
+    // Not at its place, nor at 1605, though the screen is wider than that.
+    EXPECT_EQ(CountOf(Rt().ComposeScreen(), CellColor(0)), 0);
+    EXPECT_EQ(X().ShowExtraPanel(), 0);
+    EXPECT_EQ(Info().left, kLeft);
+    EXPECT_EQ(Rt().ComposeScreen().At(kLeft + 1, kTop + 1), CellColor(0));
 }
 
-TEST_F(ExtraPanelTest, TextAttrWithEverythingUnchangedMovesOnlyTheLabel) {
+TEST_F(ExtraPanelTest, TextAttrPlacesTheLabelFromTheArgumentsAsPassed) {
     Install();
-    const Attr kept[] = {Attr::Left,           Attr::Top,        Attr::Width,
-                         Attr::TextPointSize,  Attr::TextColor,  Attr::TextBgColor,
-                         Attr::LabelPointSize, Attr::LabelColor, Attr::Visible};
-    std::vector<int> before;
-    for (Attr a : kept)
-        before.push_back(TextAttr(a));
-    std::string label_before;
-    std::string font_before;
-    Rt().GetCtrlAttribute(Handle(), ids::kExtraText, Attr::LabelText, &label_before);
-    Rt().GetCtrlAttribute(Handle(), ids::kExtraText, Attr::TextFont, &font_before);
+    const int top = Text(Attr::Top), size = Text(Attr::TextPointSize),
+              color = Text(Attr::TextColor);
+    EXPECT_EQ(X().SetExtraTextAttr(-2, -2, -2, "", "", -2, -2, -2, -2), 0);
+    EXPECT_EQ(Text(Attr::Top), top);
+    EXPECT_EQ(Text(Attr::TextPointSize), size);
+    EXPECT_EQ(Text(Attr::TextColor), color);
+    EXPECT_EQ(Text(Attr::LabelTop), -4);  // -2 - trunc(4 / 1.5)
+    EXPECT_EQ(Text(Attr::LabelLeft), platform::kLabelCentred);
 
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraTextAttr(-2, -2, -2, "", "", -2, -2, -2, -2), 0);
-    for (size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(TextAttr(kept[i]), before[i]) << i;
-    std::string label_after;
-    std::string font_after;
-    Rt().GetCtrlAttribute(Handle(), ids::kExtraText, Attr::LabelText, &label_after);
-    Rt().GetCtrlAttribute(Handle(), ids::kExtraText, Attr::TextFont, &font_after);
-    EXPECT_EQ(label_after, label_before);
-    EXPECT_EQ(font_after, font_before);
-    // -2 - trunc(4 / 1.5)
-    EXPECT_EQ(TextAttr(Attr::LabelTop), -4);
-    EXPECT_EQ(TextAttr(Attr::LabelLeft), platform::kLabelCentred);
-}
-
-TEST_F(ExtraPanelTest, TextAttrSetsTextAndLabel) {
-    Install();
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraTextAttr(10, 100, 80, "MISSION", "", 12, 0x00FF00,
-                                                    0x000080, 1),
-              0);
-    EXPECT_EQ(TextAttr(Attr::Left), 10);
-    EXPECT_EQ(TextAttr(Attr::Top), 100);
-    EXPECT_EQ(TextAttr(Attr::Width), 80);
-    EXPECT_EQ(TextAttr(Attr::TextPointSize), 12);
-    EXPECT_EQ(TextAttr(Attr::LabelPointSize), 8);
-    EXPECT_EQ(TextAttr(Attr::LabelTop), 88);
-    EXPECT_EQ(TextAttr(Attr::TextColor), 0x00FF00);
-    EXPECT_EQ(TextAttr(Attr::LabelColor), 0x00FF00);
-    EXPECT_EQ(TextAttr(Attr::TextBgColor), 0x000080);
-    EXPECT_EQ(TextAttr(Attr::Visible), 1);
+    EXPECT_EQ(X().SetExtraTextAttr(10, 100, 80, "MISSION", "", 12, 0x00FF00, 0x000080, 1), 0);
+    EXPECT_EQ(Text(Attr::LabelTop), 88);
+    EXPECT_EQ(Text(Attr::LabelPointSize), 8);
+    EXPECT_EQ(Text(Attr::TextPointSize), 12);
+    EXPECT_EQ(MakeRect(Text(Attr::Top), Text(Attr::Left), 0, Text(Attr::Width)),
+              MakeRect(100, 10, 0, 80));
+    EXPECT_EQ(Text(Attr::LabelColor), 0x00FF00);
+    EXPECT_EQ(Text(Attr::TextBgColor), 0x000080);
     std::string label;
-    Rt().GetCtrlAttribute(Handle(), ids::kExtraText, Attr::LabelText, &label);
+    Rt().GetCtrlAttribute(X().ExtraPanelHandle, platform::extra_panel::kExtraText, Attr::LabelText,
+                          &label);
     EXPECT_EQ(label, "MISSION");
+    // Odd sizes truncate towards zero: 7 / 1.5 -> 4, 50 - trunc(13 / 1.5) = 42.
+    X().SetExtraTextAttr(-2, 50, -2, "", "", 7, -2, -2, 0);
+    EXPECT_EQ(Text(Attr::LabelPointSize), 4);
+    EXPECT_EQ(Text(Attr::LabelTop), 42);
+    EXPECT_EQ(Text(Attr::Visible), 0);
 
-    // Odd sizes truncate towards zero: label 7 / 1.5 -> 4, top 50 - trunc(13 / 1.5) = 42.
-    engine_.ExtraPanel().SetExtraTextAttr(-2, 50, -2, "", "", 7, -2, -2, 0);
-    EXPECT_EQ(TextAttr(Attr::LabelPointSize), 4);
-    EXPECT_EQ(TextAttr(Attr::LabelTop), 42);
-    EXPECT_EQ(TextAttr(Attr::Visible), 0);
-
-    EXPECT_EQ(engine_.ExtraPanel().SetExtraTextText("GO FOR IT"), 0);
+    EXPECT_EQ(X().SetExtraTextText("GO FOR IT"), 0);
     std::string value;
-    Rt().GetCtrlVal(Handle(), ids::kExtraText, &value);
+    Rt().GetCtrlVal(X().ExtraPanelHandle, platform::extra_panel::kExtraText, &value);
     EXPECT_EQ(value, "GO FOR IT");
 }
 
-TEST_F(ExtraPanelTest, CopyToDmdKeepsOneCaptureAndCopiesTheGlyphsToTheTopLeftCorner) {
+TEST_F(ExtraPanelTest, CopyToDmdKeepsOneCaptureAndCopiesTheExtraGlyphsToTheTopLeftCorner) {
     Install();
-    // The main DMD shows red where the copy must not reach.
     engine_.AreaDrawing().ClearArea(0, 0, kPanelWidth, kPanelHeight, 0xFF0000);
     engine_.Dmd().SetDMDAttr(5, 3, 1.0, 1.0, kFontSlot, 0, 0);
     engine_.Dmd().ShowExtraText("7A");
-
-    EXPECT_EQ(engine_.ExtraPanel().CopyXtraToDmd(), 0);
-    const int first = engine_.ExtraPanel().clipbmp;
-    ASSERT_NE(first, 0);
-    EXPECT_EQ(engine_.ExtraPanel().CopyXtraToDmd(), 0);
-    const int second = engine_.ExtraPanel().clipbmp;
-    EXPECT_NE(second, first);
+    EXPECT_EQ(X().CopyXtraToDmd(), 0);
+    const int first = X().clipbmp;
+    EXPECT_EQ(X().CopyXtraToDmd(), 0);
     EXPECT_EQ(Rt().FindBitmap(first), nullptr);
-    EXPECT_NE(Rt().FindBitmap(second), nullptr);
+    EXPECT_NE(Rt().FindBitmap(X().clipbmp), nullptr);
 
     const platform::Surface s = MainDmd();
     EXPECT_EQ(BoundsOf(s, CellColor(7)), MakeRect(3, 5, 8, 8));
     EXPECT_EQ(BoundsOf(s, CellColor('A' - '0')), MakeRect(3, 13, 8, 8));
-    // The extra canvas is 96 x 30: black within it, the old red beyond.
+    // Only the extra canvas's own 96 x 30: the red beyond it stays.
     EXPECT_EQ(BoundsOf(s, 0), MakeRect(0, 0, kHeight, kWidth));
-    EXPECT_EQ(CountOf(s, 0xFF0000), kPanelWidth * kPanelHeight - kWidth * kHeight);
-}
+    EXPECT_EQ(CountOf(s, 0xFF0000), kBlank - kWidth * kHeight);
 
-TEST_F(ExtraPanelTest, CopyToDmdReachesNoFurtherThanTheMainPanel) {
-    ASSERT_EQ(engine_.ExtraPanel().InstallExtraPanel(0, 300, 400, 100), 0);
+    // A larger extra canvas is copied no further than the main panel reaches.
+    ASSERT_EQ(X().InstallExtraPanel(0, 300, 400, 100), 0);
     engine_.AreaDrawing().ClearExtra(0, 0, 400, 100, 0x0000FF);
-    EXPECT_EQ(engine_.ExtraPanel().CopyXtraToDmd(), 0);
-    EXPECT_EQ(CountOf(MainDmd(), 0x0000FF), kPanelWidth * kPanelHeight);
+    EXPECT_EQ(X().CopyXtraToDmd(), 0);
+    EXPECT_EQ(CountOf(MainDmd(), 0x0000FF), kBlank);
 }
 
 TEST_F(ExtraPanelTest, EveryMemberIsSilentWithoutAPanel) {
-    ExtraPanel& extra = engine_.ExtraPanel();
     const platform::Surface before = MainDmd();
-    EXPECT_EQ(extra.ShowExtraPanel(), 0);
-    EXPECT_EQ(extra.HideExtraPanel(), 0);
-    EXPECT_EQ(extra.SetExtraPanelFrameVisibility(1), 0);
-    EXPECT_EQ(extra.CopyXtraToDmd(), 0);
-    EXPECT_EQ(extra.clipbmp, 0);
-    EXPECT_EQ(extra.SetExtraTextAttr(1, 2, 3, "a", "b", 4, 5, 6, 7), 0);
-    EXPECT_EQ(extra.SetExtraTextText("x"), 0);
-    EXPECT_EQ(extra.DiscardExtraPanel(), 0);
-    EXPECT_EQ(MainDmd().pixels, before.pixels);
-
-    // After a discard the handle stays and everything is refused silently.
+    auto all_members = [&] {
+        EXPECT_EQ(X().ShowExtraPanel(), 0);
+        EXPECT_EQ(X().HideExtraPanel(), 0);
+        EXPECT_EQ(X().SetExtraPanelFrameVisibility(1), 0);
+        EXPECT_EQ(X().CopyXtraToDmd(), 0);
+        EXPECT_EQ(X().SetExtraTextAttr(1, 2, 3, "a", "b", 4, 5, 6, 7), 0);
+        EXPECT_EQ(X().SetExtraTextText("x"), 0);
+        EXPECT_EQ(X().DiscardExtraPanel(), 0);
+    };
+    all_members();
+    EXPECT_EQ(X().clipbmp, 0);
+    // After a discard the handle stays and everything is refused by the run-time, silently.
     Install();
-    const int handle = Handle();
-    EXPECT_EQ(extra.DiscardExtraPanel(), 0);
-    EXPECT_EQ(Handle(), handle);
-    EXPECT_EQ(extra.ShowExtraPanel(), 0);
-    EXPECT_EQ(extra.CopyXtraToDmd(), 0);
-    EXPECT_EQ(extra.SetExtraTextText("x"), 0);
-    EXPECT_EQ(engine_.Dmd().ShowExtraText("1"), 0);
+    const int handle = X().ExtraPanelHandle;
+    X().DiscardExtraPanel();
+    all_members();
+    EXPECT_EQ(X().ExtraPanelHandle, handle);
     EXPECT_EQ(MainDmd().pixels, before.pixels);
     EXPECT_TRUE(Rt().Popups().empty());
-}
-
-TEST_F(ExtraPanelTest, SecondInstallLeavesTheFirstOnTheScreen) {
-    Install();
-    const int first = Handle();
-    ASSERT_EQ(engine_.ExtraPanel().InstallExtraPanel(600, 10, 50, 20), 0);
-    EXPECT_NE(Handle(), first);
-    ASSERT_TRUE(Info(first));
-    EXPECT_TRUE(Info(first)->visible);
-    EXPECT_EQ(engine_.ExtraPanel().ExtraPanelXPos, 600);
-    engine_.ExtraPanel().HideExtraPanel();
-    EXPECT_EQ(Info(first)->left, kLeft);
 }
 
 }  // namespace
