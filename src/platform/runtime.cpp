@@ -99,6 +99,18 @@ struct Runtime::State {
         return typed;
     }
 
+    // Applies change (returning a status) to the control as kind T; a change that succeeds marks
+    // the panel for composing again.
+    template <typename T, typename Change>
+    int Modify(int panel, int id, Change change) {
+        int status = kUISuccess;
+        T* typed = Find<T>(panel, id, &status);
+        if (typed == nullptr) return status;
+        status = change(*typed);
+        if (status == kUISuccess) Touch(panel);
+        return status;
+    }
+
     // Something on the panel changed: it and every panel it lies on are composed again.
     void Touch(int handle) {
         for (Panel* p = FindPanel(handle); p != nullptr; p = FindPanel(p->parent)) {
@@ -378,30 +390,18 @@ int Runtime::SetCtrlBitmap(int panel, int control, int bitmap) {
 // ---- list items, text boxes, strip charts ----------------------------------------------------
 
 int Runtime::InsertListItem(int panel, int control, int index, std::string_view label, int value) {
-    int status = kUISuccess;
-    ListControl* list = state_->Find<ListControl>(panel, control, &status);
-    if (list == nullptr) return status;
-    status = list->InsertItem(index, label, value);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<ListControl>(
+        panel, control, [&](ListControl& list) { return list.InsertItem(index, label, value); });
 }
 
 int Runtime::ReplaceListItem(int panel, int control, int index, std::string_view label, int value) {
-    int status = kUISuccess;
-    ListControl* list = state_->Find<ListControl>(panel, control, &status);
-    if (list == nullptr) return status;
-    status = list->ReplaceItem(index, label, value);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<ListControl>(
+        panel, control, [&](ListControl& list) { return list.ReplaceItem(index, label, value); });
 }
 
 int Runtime::DeleteListItem(int panel, int control, int index, int count) {
-    int status = kUISuccess;
-    ListControl* list = state_->Find<ListControl>(panel, control, &status);
-    if (list == nullptr) return status;
-    status = list->DeleteItems(index, count);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<ListControl>(
+        panel, control, [&](ListControl& list) { return list.DeleteItems(index, count); });
 }
 
 int Runtime::GetNumListItems(int panel, int control, int* count) {
@@ -414,21 +414,13 @@ int Runtime::GetNumListItems(int panel, int control, int* count) {
 }
 
 int Runtime::DeleteTextBoxLine(int panel, int control, int line) {
-    int status = kUISuccess;
-    TextBox* box = state_->Find<TextBox>(panel, control, &status);
-    if (box == nullptr) return status;
-    status = box->DeleteLine(line);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<TextBox>(panel, control,
+                                   [&](TextBox& box) { return box.DeleteLine(line); });
 }
 
 int Runtime::DeleteTextBoxLines(int panel, int control, int first, int count) {
-    int status = kUISuccess;
-    TextBox* box = state_->Find<TextBox>(panel, control, &status);
-    if (box == nullptr) return status;
-    status = box->DeleteLines(first, count);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<TextBox>(panel, control,
+                                   [&](TextBox& box) { return box.DeleteLines(first, count); });
 }
 
 int Runtime::GetNumTextBoxLines(int panel, int control, int* count) {
@@ -441,21 +433,15 @@ int Runtime::GetNumTextBoxLines(int panel, int control, int* count) {
 }
 
 int Runtime::PlotStripChartPoint(int panel, int control, double value) {
-    int status = kUISuccess;
-    StripChart* chart = state_->Find<StripChart>(panel, control, &status);
-    if (chart == nullptr) return status;
-    status = chart->Plot(value);
-    if (status == kUISuccess) state_->Touch(panel);
-    return status;
+    return state_->Modify<StripChart>(panel, control,
+                                      [&](StripChart& chart) { return chart.Plot(value); });
 }
 
 int Runtime::ClearStripChart(int panel, int control) {
-    int status = kUISuccess;
-    StripChart* chart = state_->Find<StripChart>(panel, control, &status);
-    if (chart == nullptr) return status;
-    chart->Clear();
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<StripChart>(panel, control, [&](StripChart& chart) -> int {
+        chart.Clear();
+        return kUISuccess;
+    });
 }
 
 // ---- canvas drawing --------------------------------------------------------------------------
@@ -469,72 +455,58 @@ bool ValidMode(DrawMode mode) {
 }  // namespace
 
 int Runtime::CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect dst) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    const Bitmap* b = FindBitmap(bitmap);
-    if (b == nullptr) return kUIEInvalidBitmap;
-    canvas->DrawBitmap(*b, src, dst);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        const Bitmap* b = FindBitmap(bitmap);
+        if (b == nullptr) return kUIEInvalidBitmap;
+        canvas.DrawBitmap(*b, src, dst);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasDrawRect(int panel, int control, Rect r, DrawMode mode) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    if (!ValidMode(mode)) return kUIEInvalidValue;
-    canvas->DrawRect(r, mode);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        if (!ValidMode(mode)) return kUIEInvalidValue;
+        canvas.DrawRect(r, mode);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasDrawOval(int panel, int control, Rect r, DrawMode mode) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    if (!ValidMode(mode)) return kUIEInvalidValue;
-    canvas->DrawOval(r, mode);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        if (!ValidMode(mode)) return kUIEInvalidValue;
+        canvas.DrawOval(r, mode);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasDrawPoly(int panel, int control, std::span<const Point> points, bool closed,
                             DrawMode mode) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    if (!ValidMode(mode)) return kUIEInvalidValue;
-    canvas->DrawPoly(points, closed, mode);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        if (!ValidMode(mode)) return kUIEInvalidValue;
+        canvas.DrawPoly(points, closed, mode);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasDrawLine(int panel, int control, Point a, Point b) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    canvas->DrawLine(a, b);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        canvas.DrawLine(a, b);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasDrawPoint(int panel, int control, Point p) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    canvas->DrawPoint(p);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        canvas.DrawPoint(p);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasClear(int panel, int control, Rect r) {
-    int status = kUISuccess;
-    Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
-    if (canvas == nullptr) return status;
-    canvas->Clear(r);
-    state_->Touch(panel);
-    return kUISuccess;
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        canvas.Clear(r);
+        return kUISuccess;
+    });
 }
 
 int Runtime::CanvasGetPixels(int panel, int control, Rect r, std::span<uint32_t> out) {
