@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,6 +109,41 @@ class FontEngine {
                   uint32_t color);
 
     std::unique_ptr<Backend> backend_;
+};
+
+// Every run-time of the process shares one instance of a backend (the installed fonts are the
+// same for all of them), with its opened faces and rendered glyphs; calls are serialised.
+template <typename Impl>
+class SharedFontBackend final : public FontEngine::Backend {
+  public:
+    FontMetrics Metrics(const FontSpec& spec) override {
+        std::lock_guard lock(mutex_);
+        return Shared().Metrics(spec);
+    }
+    int LineWidth(const FontSpec& spec, std::string_view line) override {
+        std::lock_guard lock(mutex_);
+        return Shared().LineWidth(spec, line);
+    }
+    void RenderLine(const FontSpec& spec, std::string_view line, int clip_left, int clip_right,
+                    LineCoverage* out) override {
+        std::lock_guard lock(mutex_);
+        Shared().RenderLine(spec, line, clip_left, clip_right, out);
+    }
+    std::vector<std::string> Families() override {
+        std::lock_guard lock(mutex_);
+        return Shared().Families();
+    }
+    std::string ResolvedFamily(const FontSpec& spec) override {
+        std::lock_guard lock(mutex_);
+        return Shared().ResolvedFamily(spec);
+    }
+
+  private:
+    static Impl& Shared() {
+        static Impl backend;
+        return backend;
+    }
+    static inline std::mutex mutex_;
 };
 
 // Windows-1252: the Unicode code point of an 8-bit character (undefined positions map to

@@ -17,7 +17,6 @@
 #include <cmath>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -353,44 +352,10 @@ class FreeTypeBackend final : public FontEngine::Backend {
     std::map<std::tuple<std::string, int, bool, bool>, std::unique_ptr<SizedFace>> sized_;
 };
 
-// Every run-time of the process shares one set of opened faces and rendered glyphs: the
-// installed fonts are the same for all of them. Calls are serialised.
-class SharedBackend final : public FontEngine::Backend {
-  public:
-    FontMetrics Metrics(const FontSpec& spec) override {
-        std::lock_guard lock(mutex_);
-        return Shared().Metrics(spec);
-    }
-    int LineWidth(const FontSpec& spec, std::string_view line) override {
-        std::lock_guard lock(mutex_);
-        return Shared().LineWidth(spec, line);
-    }
-    void RenderLine(const FontSpec& spec, std::string_view line, int clip_left, int clip_right,
-                    LineCoverage* out) override {
-        std::lock_guard lock(mutex_);
-        Shared().RenderLine(spec, line, clip_left, clip_right, out);
-    }
-    std::vector<std::string> Families() override {
-        std::lock_guard lock(mutex_);
-        return Shared().Families();
-    }
-    std::string ResolvedFamily(const FontSpec& spec) override {
-        std::lock_guard lock(mutex_);
-        return Shared().ResolvedFamily(spec);
-    }
-
-  private:
-    static FreeTypeBackend& Shared() {
-        static FreeTypeBackend backend;
-        return backend;
-    }
-    static inline std::mutex mutex_;
-};
-
 }  // namespace
 
 std::unique_ptr<FontEngine::Backend> FontEngine::MakeBackend() {
-    return std::make_unique<SharedBackend>();
+    return std::make_unique<SharedFontBackend<FreeTypeBackend>>();
 }
 
 }  // namespace tov::platform

@@ -11,7 +11,6 @@
 #include <cwctype>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -210,43 +209,10 @@ class GdiBackend final : public FontEngine::Backend {
     bool installed_loaded_ = false;
 };
 
-// Every run-time of the process shares one set of fonts; calls are serialised.
-class SharedBackend final : public FontEngine::Backend {
-  public:
-    FontMetrics Metrics(const FontSpec& spec) override {
-        std::lock_guard lock(mutex_);
-        return Shared().Metrics(spec);
-    }
-    int LineWidth(const FontSpec& spec, std::string_view line) override {
-        std::lock_guard lock(mutex_);
-        return Shared().LineWidth(spec, line);
-    }
-    void RenderLine(const FontSpec& spec, std::string_view line, int clip_left, int clip_right,
-                    LineCoverage* out) override {
-        std::lock_guard lock(mutex_);
-        Shared().RenderLine(spec, line, clip_left, clip_right, out);
-    }
-    std::vector<std::string> Families() override {
-        std::lock_guard lock(mutex_);
-        return Shared().Families();
-    }
-    std::string ResolvedFamily(const FontSpec& spec) override {
-        std::lock_guard lock(mutex_);
-        return Shared().ResolvedFamily(spec);
-    }
-
-  private:
-    static GdiBackend& Shared() {
-        static GdiBackend backend;
-        return backend;
-    }
-    static inline std::mutex mutex_;
-};
-
 }  // namespace
 
 std::unique_ptr<FontEngine::Backend> FontEngine::MakeBackend() {
-    return std::make_unique<SharedBackend>();
+    return std::make_unique<SharedFontBackend<GdiBackend>>();
 }
 
 }  // namespace tov::platform
