@@ -79,6 +79,14 @@ void ShowChanges(Engine& engine) noexcept {
     }
 }
 
+// The status a call returns. A failure first clears the thread's error-info object: the class
+// says it supports error info but sets none, so a client asking for the description must not
+// find one that another component left behind.
+HRESULT Outcome(HResult status) {
+    if (Failed(status)) SetErrorInfo(0, nullptr);
+    return static_cast<HRESULT>(status);
+}
+
 // --- IUnknown --------------------------------------------------------------------------------
 
 ULONG STDMETHODCALLTYPE AddRef(void* self) {
@@ -201,16 +209,19 @@ HRESULT STDMETHODCALLTYPE Invoke(void*, DISPID dispid, REFIID riid, LCID, WORD f
             arguments.AddVariant(params->rgvarg[count - 1 - i]);
         Variant value;
         InvokeError error;
-        const HResult status =
-            server::Invoke(*engine, dispid, arguments.Arguments(), &value, &error);
-        arguments.WriteBack();
-        if (status == kOk && result != nullptr) StoreValue(value, result);
+        HResult status = server::Invoke(*engine, dispid, arguments.Arguments(), &value, &error);
+        // An out argument or result that cannot be handed over is no success.
+        const HRESULT written = arguments.WriteBack();
+        if (FAILED(written) && status == kOk) status = static_cast<HResult>(written);
+        if (status == kOk && result != nullptr && !StoreValue(value, result)) {
+            status = static_cast<HResult>(E_OUTOFMEMORY);
+        }
         if (status == kTypeMismatch && argument_error != nullptr &&
             error.argument != InvokeError::kNoArgument && error.argument < count) {
             *argument_error = count - 1 - error.argument;
         }
         ShowChanges(*engine);
-        return static_cast<HRESULT>(status);
+        return Outcome(status);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {
@@ -373,14 +384,15 @@ HRESULT CallEarlyBound(void* self, int index, const EarlyArgument* early) noexce
             }
         }
         Variant value;
-        const HResult status = InvokeSlot(*engine, member.slot, arguments.Arguments(), &value);
-        arguments.WriteBack();
+        HResult status = InvokeSlot(*engine, member.slot, arguments.Arguments(), &value);
+        const HRESULT written = arguments.WriteBack();
+        if (FAILED(written) && status == kOk) status = static_cast<HResult>(written);
         if (status == kOk) {
             if (i2_result != nullptr) *i2_result = static_cast<SHORT>(value.Integer());
             if (ui1_result != nullptr) *ui1_result = static_cast<BYTE>(value.Integer());
         }
         ShowChanges(*engine);
-        return static_cast<HRESULT>(status);
+        return Outcome(status);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {

@@ -337,13 +337,13 @@ void ArgumentList::AddOut(VARIANT* out) {
     arguments_.push_back(Variant::Ref(&mirror.value));
 }
 
-bool ArgumentList::WriteBack() {
-    bool all_stored = true;
+HRESULT ArgumentList::WriteBack() {
+    HRESULT status = S_OK;
     for (Mirror& mirror : mirrors_) {
         if (mirror.value == mirror.before) continue;
         VARIANT stored;
         if (!StoreValue(mirror.value, &stored)) {
-            all_stored = false;
+            status = E_OUTOFMEMORY;
             continue;
         }
         if (mirror.variant != nullptr) {
@@ -353,11 +353,11 @@ bool ArgumentList::WriteBack() {
         }
         if (FAILED(VariantChangeType(&stored, &stored, 0, mirror.type)) ||
             !WriteTyped(mirror.type, &stored, mirror.typed)) {
-            all_stored = false;
+            if (status == S_OK) status = DISP_E_TYPEMISMATCH;
         }
         VariantClear(&stored);
     }
-    return all_stored;
+    return status;
 }
 
 }  // namespace tov::server::com

@@ -48,8 +48,10 @@ class ArgumentList {
     std::vector<platform::Variant>& Arguments() { return arguments_; }
 
     // Stores every mirror the body changed into the client's variable; a typed reference
-    // takes the value converted to its type. False when a value could not be stored.
-    bool WriteBack();
+    // takes the value converted to its type. Returns S_OK, or E_OUTOFMEMORY when a text could
+    // not be allocated, or DISP_E_TYPEMISMATCH when a typed reference cannot hold the value
+    // (those variables keep what they held).
+    HRESULT WriteBack();
 
   private:
     struct Mirror {
