@@ -4,6 +4,9 @@
 //
 // Needs the DLL registered and a display (wine under Xvfb in ./run wine-test). Prints one line
 // per failed check and closes with "ALL CHECKS PASSED" and a count; exits 1 on any failure.
+//
+// Sections: checks and popups; panel windows; calls through IDispatch; a bitmap file; the checks
+// (identity, properties, refusals, the panel, the selection, out arguments, the shared engine).
 #include <oaidl.h>
 #include <objbase.h>
 #include <oleauto.h>

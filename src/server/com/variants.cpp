@@ -1,3 +1,4 @@
+// Sections: typed references read and written; texts; values of variants; the argument list.
 #include "server/com/variants.h"
 
 #include <oleauto.h>
@@ -11,6 +12,8 @@ namespace {
 
 using platform::Variant;
 using platform::VariantType;
+
+// --- Typed references read and written -----------------------------------------------------------
 
 // The value a typed reference (VT_BYREF | type) points to, read into a VARIANT that borrows a
 // BSTR rather than owning it (the caller must not clear it). False for types not read.
@@ -142,6 +145,8 @@ bool WriteTyped(VARTYPE type, VARIANT* value, void* p) {
 
 }  // namespace
 
+// --- Texts ---------------------------------------------------------------------------------------
+
 bool TextOfBstr(BSTR bstr, std::string* text) {
     text->clear();
     if (bstr == nullptr) return true;
@@ -171,6 +176,8 @@ BSTR BstrOfText(std::string_view text) {
     }
     return bstr;
 }
+
+// --- Values of variants --------------------------------------------------------------------------
 
 Variant ValueOfVariant(const VARIANT& value) {
     switch (V_VT(&value)) {
@@ -279,6 +286,8 @@ bool StoreValue(const Variant& value, VARIANT* out) {
     }
     return true;
 }
+
+// --- The argument list ---------------------------------------------------------------------------
 
 ArgumentList::Mirror& ArgumentList::NewMirror() {
     mirrors_.emplace_back();
