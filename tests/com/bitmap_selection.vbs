@@ -2,50 +2,7 @@
 ' missing files, file names passed as literals, as empty texts and as variables, and numbers
 ' of other types where the slot is an I2. ./run wine-test runs it in a fresh process in a folder
 ' holding strip.bmp (100 x 10 pixels), with TOV_POPUP_LOG naming the popup log.
-Option Explicit
-
-Dim passed, failed, shell, fso, logPath
-passed = 0
-failed = 0
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-logPath = shell.ExpandEnvironmentStrings("%TOV_POPUP_LOG%")
-
-Sub Check(name, condition)
-    If condition Then
-        passed = passed + 1
-    Else
-        failed = failed + 1
-        WScript.Echo "FAIL " & name
-    End If
-End Sub
-
-' The popups so far, one line each: title, tab, text.
-Function PopupLines()
-    PopupLines = Array()
-    If Not fso.FileExists(logPath) Then Exit Function
-    If fso.GetFile(logPath).Size = 0 Then Exit Function
-    Dim text
-    text = fso.OpenTextFile(logPath, 1).ReadAll()
-    If Right(text, 1) = vbLf Then text = Left(text, Len(text) - 1)
-    PopupLines = Split(text, vbLf)
-End Function
-
-Function PopupCount()
-    PopupCount = UBound(PopupLines()) + 1
-End Function
-
-' A member that failed: its error number, and exactly one new popup with this line.
-Sub CheckFailure(name, number, wanted, popupsBefore, popup)
-    Dim lines
-    lines = PopupLines()
-    Check name & ": Err.Number " & number & ", wanted " & wanted, number = wanted
-    Check name & ": one popup, got " & (UBound(lines) + 1 - popupsBefore), _
-          UBound(lines) + 1 = popupsBefore + 1
-    If UBound(lines) >= 0 Then
-        Check name & ": popup [" & lines(UBound(lines)) & "]", lines(UBound(lines)) = popup
-    End If
-End Sub
+' ./run wine-test runs it with lib/checks.vbs (the shared checks) in front of it.
 
 Dim kRange
 kRange = "fatal error" & vbTab & "CVI-function 'AddBitmapToSelection': " & _
@@ -149,8 +106,4 @@ o.DrawArea 0, 30, 0, 30, 10, 5, 5
 o.DrawOnBackground 499, 0, 0, 100, 10, 0, 40, 200, 20
 Check "drawing from filled slots without popup", PopupCount() = before
 
-If failed = 0 Then
-    WScript.Echo "ALL CHECKS PASSED (" & passed & ")"
-Else
-    WScript.Echo failed & " OF " & (passed + failed) & " CHECKS FAILED"
-End If
+ReportChecks

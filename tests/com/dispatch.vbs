@@ -2,50 +2,7 @@
 ' counts and types, texts passed as literals, as "" and as variables, out arguments filled
 ' through the script's variables, and two objects driving one engine. ./run wine-test runs it
 ' in a fresh process with TOV_POPUP_LOG naming the popup log.
-Option Explicit
-
-Dim passed, failed, shell, fso, logPath
-passed = 0
-failed = 0
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-logPath = shell.ExpandEnvironmentStrings("%TOV_POPUP_LOG%")
-
-Sub Check(name, condition)
-    If condition Then
-        passed = passed + 1
-    Else
-        failed = failed + 1
-        WScript.Echo "FAIL " & name
-    End If
-End Sub
-
-' The popups so far, one line each: title, tab, text.
-Function PopupLines()
-    PopupLines = Array()
-    If Not fso.FileExists(logPath) Then Exit Function
-    If fso.GetFile(logPath).Size = 0 Then Exit Function
-    Dim text
-    text = fso.OpenTextFile(logPath, 1).ReadAll()
-    If Right(text, 1) = vbLf Then text = Left(text, Len(text) - 1)
-    PopupLines = Split(text, vbLf)
-End Function
-
-Function PopupCount()
-    PopupCount = UBound(PopupLines()) + 1
-End Function
-
-' A member that failed: its error number, and exactly one new popup with this line.
-Sub CheckFailure(name, number, wanted, popupsBefore, popup)
-    Dim lines
-    lines = PopupLines()
-    Check name & ": Err.Number " & number & ", wanted " & wanted, number = wanted
-    Check name & ": one popup, got " & (UBound(lines) + 1 - popupsBefore), _
-          UBound(lines) + 1 = popupsBefore + 1
-    If UBound(lines) >= 0 Then
-        Check name & ": popup [" & lines(UBound(lines)) & "]", lines(UBound(lines)) = popup
-    End If
-End Sub
+' ./run wine-test runs it with lib/checks.vbs (the shared checks) in front of it.
 
 Dim o, p, before, number, s, n, a, b, v, longest
 
@@ -164,8 +121,4 @@ CheckFailure "the second object after the first discarded the newer panel", numb
 Set p = Nothing
 Check "the first object lives on", o.ScreenWidth > 0
 
-If failed = 0 Then
-    WScript.Echo "ALL CHECKS PASSED (" & passed & ")"
-Else
-    WScript.Echo failed & " OF " & (passed + failed) & " CHECKS FAILED"
-End If
+ReportChecks
