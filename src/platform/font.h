@@ -85,7 +85,7 @@ class FontEngine {
     // The installed family names, each once, sorted.
     std::vector<std::string> Families();
 
-    // The family that draws the spec: the face itself, what the system maps it to, or the
+    // The family that draws this font: the face itself, what the system maps it to, or the
     // default face.
     std::string ResolvedFamily(const FontSpec& spec);
 
