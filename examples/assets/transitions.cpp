@@ -1,5 +1,6 @@
 // The pictures of the bitmap transition scenes: a day and a night view of the same landscape
-// (the fade over needs two pictures of one size) and a title card. Each stays below the fades'
+// (the fade over needs two pictures of one size), the night once more in another size, and a
+// title card. Each stays below the fades'
 // limit of 125,000 pixels.
 #include <cstdio>
 #include <string>
@@ -46,17 +47,17 @@ Image MakeDay() {
     return image;
 }
 
-Image MakeNight() {
-    Image image(kViewWidth, kViewHeight);
-    VerticalGradient(image, 0, 0, kViewWidth, kViewHeight, 0x000010, 0x202050);
+Image MakeNight(int w, int h) {
+    Image image(w, h);
+    VerticalGradient(image, 0, 0, w, h, 0x000010, 0x202050);
     for (int n = 0; n < 60; ++n) {
-        const int x = (n * 131) % kViewWidth;
-        const int y = (n * 47) % (kViewHeight / 2);
+        const int x = (n * 131) % w;
+        const int y = (n * 47) % (h / 2);
         FillRect(image, x, y, 1 + n % 2, 1 + n % 2, 0xE0E0FF);
     }
     FillCircle(image, 90, 60, 22, 0xE8E8D0);
     // The moon's shadow, in the sky's colour at its height, makes a crescent.
-    FillCircle(image, 100, 54, 20, Mix(0x000010, 0x202050, 54.0 / kViewHeight));
+    FillCircle(image, 100, 54, 20, Mix(0x000010, 0x202050, 54.0 / h));
     DrawHills(image, 0x203040, 0x081018);
     DrawText(image, 12, 10, "NIGHT", 3, 0xFFFFFF);
     return image;
@@ -82,6 +83,9 @@ Image MakeTitleCard() {
 void MakeAssets_transitions(const std::string& out_dir) {
     using namespace tov::assets;
     Write(out_dir, "trans_day_400x200.bmp", MakeDay());
-    Write(out_dir, "trans_night_400x200.bmp", MakeNight());
+    Write(out_dir, "trans_night_400x200.bmp", MakeNight(kViewWidth, kViewHeight));
+    // For the dissolve: a width with no factor in common with its 1000 passes, so that each
+    // pass is scattered over the whole picture rather than lined up in a few columns.
+    Write(out_dir, "trans_night_387x193.bmp", MakeNight(387, 193));
     Write(out_dir, "trans_title_320x120.bmp", MakeTitleCard());
 }

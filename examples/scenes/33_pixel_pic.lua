@@ -1,14 +1,14 @@
 -- Pixel picture: the night view dissolves in over 100 ticks at 1.2 times its size, rests, and
 -- dissolves out again. At a fractional zoom the blocks are 2 x 2 pixels and overlap, so the
 -- finished picture has no gaps.
-local kSlotNight = 301
+local kSlotNight = 303
 local kRest = 20
 
 return {
   name = "pixel picture",
   frames = 100 + kRest + 100,
   setup = function(obj)
-    obj:AddBitmapToSelection("trans_night_400x200.bmp", kSlotNight, 400, 200)
+    obj:AddBitmapToSelection("trans_night_387x193.bmp", kSlotNight, 387, 193)
     obj:SetPixelPicAttr(-1, -1, 1.2, 1.2, kSlotNight, 1)
   end,
   tick = function(obj, frame)
