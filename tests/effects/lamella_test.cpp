@@ -100,20 +100,6 @@ TEST_F(LamellaTest, FadeOutShowsThePictureThenBlacksItOut) {
     ExpectColumns(picture, [](int) { return false; });
 }
 
-TEST_F(LamellaTest, ZoomScalesEachStripsPlaceAndThickness) {
-    const Surface picture = TestPicture(20, 6);
-    Load(0, picture);
-    ASSERT_EQ(Blind().SetLamellaAttr(0, 0, 0, 2.0, 2.0, 10, 1, 0), 0);
-    ASSERT_EQ(Blind().ShowLamellaStep(3), 0);
-    const Surface canvas = Canvas();
-    ASSERT_EQ(canvas.width, 40);
-    ASSERT_EQ(canvas.height, 12);
-    for (int x = 0; x < 40; ++x) {
-        const bool shown = x % 20 < 6;
-        EXPECT_EQ(canvas.At(x, 5), shown ? picture.At(x / 2, 2) : 0u) << x;
-    }
-}
-
 TEST_F(LamellaTest, MinusOneCentresTheZoomedPicture) {
     Load(0, TestPicture(101, 20));
     ASSERT_EQ(Blind().SetLamellaAttr(0, -1, -1, 1.5, 1.0, 10, 1, 0), 0);

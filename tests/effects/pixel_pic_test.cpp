@@ -17,15 +17,6 @@ class PixelPicTest : public TransitionTest {
     int Passes() { return Dissolve().PixelPicAmountPixelDrawnOf1000; }
 };
 
-TEST_F(PixelPicTest, PassesPerStepFollowTheTable) {
-    const std::array<int16_t, 100>& field = PixelPic::AmountPixelField;
-    EXPECT_EQ(field[0], 5);
-    EXPECT_EQ(field[13], 5);
-    EXPECT_EQ(field[14], 6);
-    EXPECT_EQ(field[98], 18);
-    EXPECT_EQ(field[99], 19);
-}
-
 TEST_F(PixelPicTest, FadeInDrawsEveryPixelExactlyOnce) {
     const Surface picture = TestPicture(100, 50);
     Load(0, picture);
