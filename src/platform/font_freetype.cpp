@@ -21,6 +21,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/font.h"
 
@@ -66,6 +67,18 @@ struct SizedFace {
     FontMetrics metrics;
     std::string family;
     std::unordered_map<uint32_t, Glyph> glyphs;  // by code point
+    // The layout of the line rendered last, so that painting part of a long line again (a
+    // ticker moves it a little each tick) finds its visible glyphs without walking them all.
+    struct Placed {
+        const Glyph* glyph;  // into glyphs, whose elements never move
+        int64_t origin;      // pen position in whole pixels
+    };
+    std::string layout_line;
+    bool layout_valid = false;
+    std::vector<Placed> layout;    // the glyphs with pixels, in line order
+    bool layout_ascending = true;  // origins never decrease along the line
+    int64_t reach_left = 0;        // how far any glyph's pixels start left of its origin
+    int64_t reach_right = 0;       // how far any glyph's pixels end right of its origin
 };
 
 class FreeTypeBackend final : public FontEngine::Backend {
@@ -114,20 +127,23 @@ class FreeTypeBackend final : public FontEngine::Backend {
             int x;
         };
         std::vector<Placed> placed;
-        int64_t pen = 0;
-        uint32_t previous = 0;
         int64_t min_x = INT64_MAX;
         int64_t max_x = INT64_MIN;
-        for (char c : line) {
-            const Glyph* glyph = GlyphOf(*face, static_cast<uint8_t>(c), &pen, &previous);
-            if (glyph == nullptr) continue;
-            const int64_t origin = (pen + 32) >> 6;
-            pen += glyph->advance;
-            if (glyph->width == 0 || glyph->height == 0) continue;
-            const int64_t x0 = origin + glyph->left;
-            const int64_t x1 = x0 + glyph->width;
+        const std::vector<SizedFace::Placed>& layout = LayoutOf(*face, line);
+        auto first = layout.begin();
+        if (face->layout_ascending) {
+            // No glyph before this one reaches into the range.
+            first = std::partition_point(layout.begin(), layout.end(), [&](const auto& p) {
+                return p.origin + face->reach_right <= clip_left;
+            });
+        }
+        for (auto it = first; it != layout.end(); ++it) {
+            if (face->layout_ascending && it->origin - face->reach_left >= clip_right) break;
+            const Glyph& glyph = *it->glyph;
+            const int64_t x0 = it->origin + glyph.left;
+            const int64_t x1 = x0 + glyph.width;
             if (x1 <= clip_left || x0 >= clip_right) continue;
-            placed.push_back(Placed{glyph, static_cast<int>(x0)});
+            placed.push_back(Placed{&glyph, static_cast<int>(x0)});
             min_x = std::min(min_x, x0);
             max_x = std::max(max_x, x1);
         }
@@ -317,6 +333,34 @@ class FreeTypeBackend final : public FontEngine::Backend {
         }
         *previous = index;
         return glyph;
+    }
+
+    // The glyphs of the line with their pen positions, laid out again only when the line
+    // differs from the one laid out last in this size.
+    const std::vector<SizedFace::Placed>& LayoutOf(SizedFace& face, std::string_view line) {
+        if (face.layout_valid && face.layout_line == line) return face.layout;
+        face.layout_line.assign(line);
+        face.layout_valid = true;
+        face.layout.clear();
+        face.layout_ascending = true;
+        face.reach_left = 0;
+        face.reach_right = 0;
+        int64_t pen = 0;
+        uint32_t previous = 0;
+        for (char c : line) {
+            const Glyph* glyph = GlyphOf(face, static_cast<uint8_t>(c), &pen, &previous);
+            if (glyph == nullptr) continue;
+            const int64_t origin = (pen + 32) >> 6;
+            pen += glyph->advance;
+            if (glyph->width == 0 || glyph->height == 0) continue;
+            if (!face.layout.empty() && origin < face.layout.back().origin) {
+                face.layout_ascending = false;
+            }
+            face.reach_left = std::max<int64_t>(face.reach_left, -glyph->left);
+            face.reach_right = std::max<int64_t>(face.reach_right, glyph->left + glyph->width);
+            face.layout.push_back(SizedFace::Placed{glyph, origin});
+        }
+        return face.layout;
     }
 
     Glyph Render(SizedFace& face, uint32_t index) {
