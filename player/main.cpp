@@ -4,6 +4,7 @@
 // the closing of a window ends the run.
 #include <tov/tov.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -80,25 +81,40 @@ class Recording {
         }
         CopyRegion(screen, region_, &frame_);
         if (!gif_.AddFrame(frame_, error)) return false;
-        if (options_.frames) {
-            std::fprintf(stderr, "\rrecording %s: %d of %ld frames", options_.record_path.c_str(),
-                         gif_.FrameCount(), *options_.frames);
-        } else {
-            std::fprintf(stderr, "\rrecording %s: %d frames", options_.record_path.c_str(),
-                         gif_.FrameCount());
-        }
+        Progress(false);
         return true;
     }
 
     bool Finish(std::string* error) {
         if (!Active()) return true;
         if (!gif_.IsOpen() && !Add(error)) return false;  // a run without frames: one still
-        std::fputc('\n', stderr);
+        Progress(true);
         return gif_.Close(error);
     }
 
   private:
+    // Frames done (of frames asked) on standard error: one line kept up to date on a terminal,
+    // a line every few hundred frames elsewhere, and always the last count.
+    void Progress(bool last) {
+        const int done = gif_.FrameCount();
+        if (!last && (terminal_ ? done % 5 != 0 : done % 500 != 0)) return;
+        char text[512];
+        if (options_.frames) {
+            std::snprintf(text, sizeof text, "recording %s: %d of %ld frames",
+                          options_.record_path.c_str(), done, *options_.frames);
+        } else {
+            std::snprintf(text, sizeof text, "recording %s: %d frames",
+                          options_.record_path.c_str(), done);
+        }
+        if (terminal_) {
+            std::fprintf(stderr, "\r%s%s", text, last ? "\n" : "");
+        } else {
+            std::fprintf(stderr, "%s\n", text);
+        }
+    }
+
     const Options& options_;
+    const bool terminal_ = isatty(2) != 0;
     tov::player::GifRecorder gif_;
     tov::player::Region region_;
     std::vector<uint32_t> frame_;
