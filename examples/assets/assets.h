@@ -22,3 +22,6 @@ void MakeAssets_text_effects(const std::string& out_dir);
 
 // The extra panel's backdrop for the DMD scene.
 void MakeAssets_dmd(const std::string& out_dir);
+
+// Pointer dials for the dynamic pictures of the gauge scene.
+void MakeAssets_gauges(const std::string& out_dir);

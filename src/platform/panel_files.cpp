@@ -188,6 +188,7 @@ PanelSpec ExtraPanel() {
                               {Attr::MaxValue, 60.0},
                               {Attr::StartAngle, 90.0},
                               {Attr::EndAngle, -270.0}})});
+    // Transparent around the disc the clock's members paint on it.
     c.push_back({ids::kClockDisc,
                  ControlKind::Canvas,
                  400,
@@ -195,7 +196,7 @@ PanelSpec ExtraPanel() {
                  140,
                  140,
                  false,
-                 {{Attr::PictureBgColor, kBlack}}});
+                 {{Attr::PictureBgColor, kTransparent}}});
     static const char* const kLedTitles[] = {"LED 4", "LED 3", "LED 2", "LED 1", "LED 0"};
     for (int id = ids::kFirstSquareLed; id <= ids::kLastSquareLed; ++id) {
         const int number = ids::kLastSquareLed - id;  // square LED 0 is control 6

@@ -168,6 +168,10 @@ void Painter::Text(int x, int y, const FontSpec& spec, std::string_view text, Co
     fonts_.Engine().DrawText(surface_, x + dx_, y + dy_, spec, text, color);
 }
 
+void Painter::Smooth(const Shape& shape, const Brush& brush) {
+    FillShape(surface_, shape, brush, dx_, dy_);
+}
+
 // ---- the attribute store ---------------------------------------------------------------------
 
 Control::Control(ControlKind kind, int id, AttrSet accepted)

@@ -19,6 +19,7 @@
 #include "platform/font_book.h"
 #include "platform/raster.h"
 #include "platform/runtime.h"
+#include "platform/smooth.h"
 #include "platform/surface.h"
 #include "platform/types.h"
 
@@ -88,6 +89,8 @@ class Painter {
     void Image(const tov::platform::Bitmap& bitmap, Rect src, Rect dst);
     void CopySurface(const tov::platform::Surface& source, Rect src, Rect dst);
     void Text(int x, int y, const FontSpec& spec, std::string_view text, Color color);
+    // The one way looks paint anti-aliased: the shape (control coordinates) in the brush.
+    void Smooth(const Shape& shape, const Brush& brush);
 
   private:
     Rect Resolve(Rect r) const;

@@ -1,8 +1,8 @@
 // A circular gauge: a needle on a round face, swept from the angle of the minimum to the angle
-// of the maximum (degrees, 0 = pointing right, counted counter-clockwise). Between the two the
-// band reaching to the value is in the fill colour; ticks and the minimum, middle and maximum
-// in the text colour; the rim in the frame colour. The face itself is transparent, so what
-// lies under the gauge shows. Width and height follow each other.
+// of the maximum (degrees, 0 = pointing right, counted counter-clockwise). Along the sweep a
+// band in the fill colour, faint all the way and full up to the value; ticks and numbers in
+// the text colour; the rim in the frame colour. The face itself is transparent, so what lies
+// under the gauge shows. Width and height follow each other.
 #pragma once
 
 #include "platform/controls/numeric_control.h"

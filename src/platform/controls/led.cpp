@@ -1,5 +1,6 @@
 #include "platform/controls/led.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tov::platform {
@@ -36,12 +37,25 @@ bool Led::Opaque() const {
 void Led::Paint(Painter& painter) const {
     const Rect whole = MakeRect(0, 0, Height(), Width());
     const Color lit = On() ? look_.on_color : look_.off_color;
-    const Pen frame = MakePen(look_.frame_color);
     if (shape_ == LedShape::Square) {
-        painter.Rectangle(whole, DrawMode::Both, frame, lit);
-    } else {
-        painter.Oval(whole, DrawMode::Both, frame, lit);
+        painter.Rectangle(whole, DrawMode::Both, MakePen(look_.frame_color), lit);
+        return;
     }
+    // A lamp behind a lens: the disc inscribed in the control inside a dark bezel, with a
+    // reflection on its upper left.
+    const double rx = Width() / 2.0;
+    const double ry = Height() / 2.0;
+    if (rx <= 0.0 || ry <= 0.0) return;
+    Shape bezel;
+    bezel.Ellipse(rx, ry, rx, ry);
+    painter.Smooth(bezel, SolidBrush(look_.frame_color));
+    const double lens = std::max(1.0, std::min(rx, ry) / 8.0);
+    Shape disc;
+    disc.Ellipse(rx, ry, rx - lens, ry - lens);
+    painter.Smooth(disc, SolidBrush(lit));
+    Shape reflection;
+    reflection.Ellipse(rx * 0.62, ry * 0.58, rx * 0.3, ry * 0.2);
+    painter.Smooth(reflection, SolidBrush(kWhite, On() ? 150 : 70));
 }
 
 void Led::Describe(std::vector<std::pair<std::string, ControlValue>>* out) const {

@@ -1,6 +1,7 @@
 // LEDs, round and square: lit in the on colour while the value is not 0, else in the off
-// colour, inside a one-pixel frame in the frame colour. A round LED is the disc inscribed in
-// the control; a square LED fills it.
+// colour. A round LED is the disc inscribed in the control, anti-aliased, inside a bezel in
+// the frame colour and with a reflection on its upper left; a square LED fills the control
+// inside a one-pixel frame in the frame colour.
 #pragma once
 
 #include "platform/controls/control.h"

@@ -36,7 +36,8 @@ struct ScaleMark {
 };
 
 // Paints a vertical gauge filling the painter's control: the scale marks in the text colour on
-// the left, the body in the style on the right, filled from the bottom up to `fill` (0..1).
+// the left and the body in the style on the right, filled from the bottom up to `fill` (0..1).
+// A slide (Thumb) has its thumb at the left edge, slider width wide, and its scale on its right.
 void PaintVerticalGauge(Painter& painter, const Look& look, const FontSpec& font, SlideStyle style,
                         std::span<const ScaleMark> marks, double fill);
 
@@ -44,13 +45,19 @@ void PaintVerticalGauge(Painter& painter, const Look& look, const FontSpec& font
 
 namespace tov::platform {
 
-// The point at distance r from (cx, cy) in the direction of `degrees` (0 = right, counted
-// counter-clockwise, y growing downward), rounded to whole pixels.
-Point PolarPoint(double cx, double cy, double r, double degrees);
+// Helpers for instrument looks, all painted through the painter's anti-aliased figures.
 
-// Paints the band between radii r_inner and r_outer from angle a0 to angle a1 (degrees) as one
-// filled polygon.
-void PaintArcBand(Painter& painter, double cx, double cy, double r_inner, double r_outer, double a0,
-                  double a1, Color color);
+// The colour made lighter (amount > 0, towards white) or darker (amount < 0, towards black);
+// amount -1..1.
+Color Shade(Color c, double amount);
+
+// A tick of a round scale: a stroke of the width from radius r_inner to r_outer.
+void PaintTick(Painter& painter, double cx, double cy, double r_inner, double r_outer,
+               double degrees, double width, Color color);
+
+// A needle pointing at `degrees` from the pivot (cx, cy): a blade `length` long and `width`
+// wide at the pivot, tapering to its tip, with a counterweight `tail` long and a hub.
+void PaintNeedle(Painter& painter, double cx, double cy, double length, double tail, double width,
+                 double degrees, Color color);
 
 }  // namespace tov::platform

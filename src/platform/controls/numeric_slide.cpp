@@ -40,12 +40,15 @@ NumericSlide::NumericSlide(int id, SlideStyle style)
 }
 
 void NumericSlide::Paint(Painter& painter) const {
+    // A slide's label goes beside its thumb, half way up: its scale names only the ends.
     const std::array<ScaleMark, 3> marks = {
         ScaleMark{0.0, ScaleText(look_.min)},
-        ScaleMark{0.5, ScaleText((look_.min + look_.max) / 2)},
         ScaleMark{1.0, ScaleText(look_.max)},
+        ScaleMark{0.5, ScaleText((look_.min + look_.max) / 2)},
     };
-    PaintVerticalGauge(painter, look_, TextFont(painter.Fonts()), style_, marks, Fraction());
+    const size_t count = style_ == SlideStyle::Thumb ? 2 : 3;
+    PaintVerticalGauge(painter, look_, TextFont(painter.Fonts()), style_,
+                       std::span<const ScaleMark>(marks.data(), count), Fraction());
 }
 
 }  // namespace tov::platform

@@ -50,20 +50,20 @@ void StripChart::Paint(Painter& painter) const {
     }
     painter.Rectangle(whole, DrawMode::Outline, grid, kTransparent);
     if (points_.empty() || width < 2 || height < 2) return;
-    std::vector<Point> trace;
-    trace.reserve(points_.size());
+    // The trace: an anti-aliased line through the points, a dot where there is only one.
     const double step = static_cast<double>(width - 1) / (look_.points_per_screen - 1);
+    Shape trace;
+    PointF previous;
     for (size_t i = 0; i < points_.size(); ++i) {
         const double f = FractionOf(points_[i], look_.min, look_.max);
-        trace.push_back(MakePoint(static_cast<int>(std::lround(step * static_cast<double>(i))),
-                                  static_cast<int>(std::lround((height - 1) * (1.0 - f)))));
+        // Whole pixels, so that each point's own pixel is fully covered.
+        const PointF at{std::round(step * static_cast<double>(i)) + 0.5,
+                        std::round((height - 1) * (1.0 - f)) + 0.5};
+        if (i > 0) trace.Segment(previous, at, 1.6);
+        previous = at;
     }
-    const Pen pen = MakePen(look_.plot_color);
-    if (trace.size() == 1) {
-        painter.Line(trace[0], trace[0], pen);
-    } else {
-        painter.Poly(trace, false, DrawMode::Outline, pen, kTransparent);
-    }
+    if (points_.size() == 1) trace.Circle(previous.x, previous.y, 1.2);
+    painter.Smooth(trace, SolidBrush(look_.plot_color));
 }
 
 void StripChart::Describe(std::vector<std::pair<std::string, ControlValue>>* out) const {
