@@ -46,9 +46,10 @@ HRESULT WriteKey(const std::wstring& key, const std::wstring* value, const wchar
     return FromError(error);
 }
 
-// The registry view this DLL writes in, and the view of the other bitness. A 32-bit DLL on
-// 64-bit Windows writes in the 32-bit view, where CLSID and Interface are kept apart from the
-// 64-bit one; on 32-bit Windows there is one view and the flag is ignored.
+// The registry view of the other bitness, and this bitness's key for the type library's path.
+// A 32-bit DLL on 64-bit Windows writes in the 32-bit view, where CLSID (and, on Windows, also
+// Interface) is kept apart from the 64-bit one; on 32-bit Windows there is one view and the flag
+// is ignored.
 #ifdef _WIN64
 constexpr REGSAM kOtherView = KEY_WOW64_32KEY;
 constexpr const wchar_t* kPlatformKey = L"win64";
@@ -73,18 +74,17 @@ HRESULT DeleteTree(const std::wstring& key, REGSAM view = 0) {
     return gone == ERROR_SUCCESS || gone == ERROR_FILE_NOT_FOUND ? S_OK : FromError(gone);
 }
 
-// Removes the key when it has no subkey left; true when it is gone (or was never there).
-bool DeleteIfEmpty(const std::wstring& key) {
+// Removes the key when it has no subkey left.
+void DeleteIfEmpty(const std::wstring& key) {
     HKEY handle = nullptr;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
-        return true;
+        return;
     }
     DWORD subkeys = 0;
     const LSTATUS error = RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, &subkeys, nullptr,
                                            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     RegCloseKey(handle);
-    if (error != ERROR_SUCCESS || subkeys > 0) return false;
-    return RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str()) == ERROR_SUCCESS;
+    if (error == ERROR_SUCCESS && subkeys == 0) RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
 }
 
 HRESULT WriteClassKeys(const std::wstring& path) {
