@@ -80,24 +80,38 @@ void Gauges::SetTextColors(int control, int32_t color) {
     rt.SetCtrlAttribute(panel, control, Attr::LabelColor, color);
 }
 
+void Gauges::SetColor(int control, Attr attr, int32_t color) {
+    if (color == kUnchanged) return;
+    engine_.Runtime().SetCtrlAttribute(engine_.ExtraPanel().ExtraPanelHandle, control, attr, color);
+}
+
+void Gauges::SetColumnAttr(int control, int16_t x, int16_t y, int16_t width, int16_t height,
+                           int16_t minimum, int16_t maximum, std::string_view font, int16_t size,
+                           std::string_view title, int32_t empty_color, int32_t fill_color,
+                           int32_t scale_color) {
+    platform::Runtime& rt = engine_.Runtime();
+    const int panel = engine_.ExtraPanel().ExtraPanelHandle;
+    SetPlace(control, x, y, width, height);
+    SetRange(control, minimum, maximum);
+    SetFonts(control, font, size);
+    SetTitle(control, title);
+    SetColor(control, Attr::EmptyColor, empty_color);
+    SetColor(control, Attr::FillColor, fill_color);
+    SetTextColors(control, scale_color);
+    // Centred on the gauge's height, beside it on its right.
+    rt.SetCtrlAttribute(panel, control, Attr::LabelTop, platform::kLabelCentred);
+    rt.SetCtrlAttribute(panel, control, Attr::LabelLeft, kLabelBesideRight);
+}
+
 // ---- tank ------------------------------------------------------------------------------------
 
 int Gauges::SetTankAttr(int16_t _TankXPos, int16_t _TankYPos, int16_t _TankWidth,
                         int16_t _TankHeight, int16_t _TankMinValue, int16_t _TankMaxValue,
                         std::string_view _TankTextFontFype, int16_t _TankTextFontSize,
                         int32_t _TankEmptyColor, int32_t _TankFillColor, int32_t _TankScaleColor) {
-    platform::Runtime& rt = engine_.Runtime();
-    const int panel = engine_.ExtraPanel().ExtraPanelHandle;
-    SetPlace(ids::kTank, _TankXPos, _TankYPos, _TankWidth, _TankHeight);
-    SetRange(ids::kTank, _TankMinValue, _TankMaxValue);
-    SetFonts(ids::kTank, _TankTextFontFype, _TankTextFontSize);
-    if (_TankEmptyColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, ids::kTank, Attr::EmptyColor, _TankEmptyColor);
-    if (_TankFillColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, ids::kTank, Attr::FillColor, _TankFillColor);
-    SetTextColors(ids::kTank, _TankScaleColor);
-    rt.SetCtrlAttribute(panel, ids::kTank, Attr::LabelTop, platform::kLabelCentred);
-    rt.SetCtrlAttribute(panel, ids::kTank, Attr::LabelLeft, kLabelBesideRight);
+    SetColumnAttr(ids::kTank, _TankXPos, _TankYPos, _TankWidth, _TankHeight, _TankMinValue,
+                  _TankMaxValue, _TankTextFontFype, _TankTextFontSize, "", _TankEmptyColor,
+                  _TankFillColor, _TankScaleColor);
     return 0;
 }
 
@@ -120,20 +134,10 @@ int Gauges::SetThermometerAttr(int16_t _ThermometerXPos, int16_t _ThermometerYPo
                                int16_t _ThermometerTextFontSize, std::string_view _ThermometerTitle,
                                int32_t _ThermometerEmptyColor, int32_t _ThermometerFillColor,
                                int32_t _ThermometerScaleColor) {
-    platform::Runtime& rt = engine_.Runtime();
-    const int panel = engine_.ExtraPanel().ExtraPanelHandle;
-    const int control = ids::kThermometer;
-    SetPlace(control, _ThermometerXPos, _ThermometerYPos, _ThermometerWidth, _ThermometerHeight);
-    SetRange(control, _ThermometerMinValue, _ThermometerMaxValue);
-    SetFonts(control, _ThermometerTextFontType, _ThermometerTextFontSize);
-    SetTitle(control, _ThermometerTitle);
-    if (_ThermometerEmptyColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, control, Attr::EmptyColor, _ThermometerEmptyColor);
-    if (_ThermometerFillColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, control, Attr::FillColor, _ThermometerFillColor);
-    SetTextColors(control, _ThermometerScaleColor);
-    rt.SetCtrlAttribute(panel, control, Attr::LabelTop, platform::kLabelCentred);
-    rt.SetCtrlAttribute(panel, control, Attr::LabelLeft, kLabelBesideRight);
+    SetColumnAttr(ids::kThermometer, _ThermometerXPos, _ThermometerYPos, _ThermometerWidth,
+                  _ThermometerHeight, _ThermometerMinValue, _ThermometerMaxValue,
+                  _ThermometerTextFontType, _ThermometerTextFontSize, _ThermometerTitle,
+                  _ThermometerEmptyColor, _ThermometerFillColor, _ThermometerScaleColor);
     return 0;
 }
 
@@ -167,18 +171,13 @@ int Gauges::SetMultimeterAttr(int16_t _MultimeterXPos, int16_t _MultimeterYPos,
     MultimeterWarningValue = _MultimeterWarningValue;
 
     SetFonts(meter, _MultimeterTextFontType, _MultimeterTextFontSize);
-    if (_MultimeterBackColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, meter, Attr::FrameColor, _MultimeterBackColor);
-    if (_MultimeterBowColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, meter, Attr::FillColor, _MultimeterBowColor);
+    SetColor(meter, Attr::FrameColor, _MultimeterBackColor);
+    SetColor(meter, Attr::FillColor, _MultimeterBowColor);
     SetTextColors(meter, _MultimeterScaleColor);
-    if (_MultimeterNeedleColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, meter, Attr::NeedleColor, _MultimeterNeedleColor);
+    SetColor(meter, Attr::NeedleColor, _MultimeterNeedleColor);
 
-    if (_MultimeterColorLEDOn != kUnchanged)
-        rt.SetCtrlAttribute(panel, led, Attr::OnColor, _MultimeterColorLEDOn);
-    if (_MultimeterColorLEDOff != kUnchanged)
-        rt.SetCtrlAttribute(panel, led, Attr::OffColor, _MultimeterColorLEDOff);
+    SetColor(led, Attr::OnColor, _MultimeterColorLEDOn);
+    SetColor(led, Attr::OffColor, _MultimeterColorLEDOff);
 
     int left = 0;
     int top = 0;
@@ -238,12 +237,9 @@ int Gauges::SetClockAttr(int16_t _ClockXPos, int16_t _ClockYPos, int16_t _ClockD
         rt.SetCtrlAttribute(panel, clock, Attr::TextPointSize,
                             static_cast<int>(_ClockScaleFontSize));
     }
-    if (_ClockNeedleColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, clock, Attr::NeedleColor, _ClockNeedleColor);
-    if (_ClockFillColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, clock, Attr::FillColor, _ClockFillColor);
-    if (_ClockScaleColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, clock, Attr::TextColor, _ClockScaleColor);
+    SetColor(clock, Attr::NeedleColor, _ClockNeedleColor);
+    SetColor(clock, Attr::FillColor, _ClockFillColor);
+    SetColor(clock, Attr::TextColor, _ClockScaleColor);
 
     int left = 0;
     int top = 0;
@@ -305,12 +301,9 @@ int Gauges::SetVPSlideAttr(int16_t _VPSlideXPos, int16_t _VPSlideYPos, int16_t _
     SetRange(slide, _VPSlideMinValue, _VPSlideMaxValue);
     SetFonts(slide, _VPSlideTextFontType, _VPSlideFontSize);
     SetTitle(slide, _VPSSlideTitle);
-    if (_VPSlideEmptyColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, slide, Attr::EmptyColor, _VPSlideEmptyColor);
-    if (_VPSlideFillColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, slide, Attr::FillColor, _VPSlideFillColor);
-    if (_VPSlideSliderColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, slide, Attr::SliderColor, _VPSlideSliderColor);
+    SetColor(slide, Attr::EmptyColor, _VPSlideEmptyColor);
+    SetColor(slide, Attr::FillColor, _VPSlideFillColor);
+    SetColor(slide, Attr::SliderColor, _VPSlideSliderColor);
     SetTextColors(slide, _VPSlideScaleColor);
     rt.SetCtrlAttribute(panel, slide, Attr::LabelTop, platform::kLabelCentred);
     rt.SetCtrlAttribute(panel, slide, Attr::LabelLeft, _VPSlideXPos + _VPSlideSliderWidth + 5);
@@ -337,20 +330,12 @@ int Gauges::SetLevelThermometerAttr(int16_t _LevelThermometerXPos, int16_t _Leve
                                     int32_t _LevelThermometerEmptyColor,
                                     int32_t _LevelThermometerFillColor,
                                     int32_t _LevelThermometerScaleColor) {
-    platform::Runtime& rt = engine_.Runtime();
-    const int panel = engine_.ExtraPanel().ExtraPanelHandle;
-    const int control = ids::kLevelThermometer;
-    SetPlace(control, _LevelThermometerXPos, _LevelThermometerYPos, _LevelThermometerWidth,
-             _LevelThermometerHeight);
-    SetFonts(control, _LevelThermometerTextFontType, _LevelThermometerFontSize);
-    SetTitle(control, _LevelThermometerTitle);
-    if (_LevelThermometerEmptyColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, control, Attr::EmptyColor, _LevelThermometerEmptyColor);
-    if (_LevelThermometerFillColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, control, Attr::FillColor, _LevelThermometerFillColor);
-    SetTextColors(control, _LevelThermometerScaleColor);
-    rt.SetCtrlAttribute(panel, control, Attr::LabelTop, platform::kLabelCentred);
-    rt.SetCtrlAttribute(panel, control, Attr::LabelLeft, kLabelBesideRight);
+    // Its range is its list of levels: it has no minimum and maximum to set.
+    SetColumnAttr(ids::kLevelThermometer, _LevelThermometerXPos, _LevelThermometerYPos,
+                  _LevelThermometerWidth, _LevelThermometerHeight, kUnchanged, kUnchanged,
+                  _LevelThermometerTextFontType, _LevelThermometerFontSize, _LevelThermometerTitle,
+                  _LevelThermometerEmptyColor, _LevelThermometerFillColor,
+                  _LevelThermometerScaleColor);
     return 0;
 }
 
@@ -420,8 +405,7 @@ int Gauges::SetMissionValueAttr(int16_t _MissionValueXPos, int16_t _MissionValue
         rt.SetCtrlAttribute(panel, control, Attr::LabelPointSize, _MissionValueFontSize * 2 / 3);
     }
     SetTextColors(control, _MissionValueFrontColor);
-    if (_MissionValueBackColor != kUnchanged)
-        rt.SetCtrlAttribute(panel, control, Attr::TextBgColor, _MissionValueBackColor);
+    SetColor(control, Attr::TextBgColor, _MissionValueBackColor);
     // The title goes just above the text, from the arguments as passed.
     rt.SetCtrlAttribute(panel, control, Attr::LabelLeft, platform::kLabelCentred);
     rt.SetCtrlAttribute(panel, control, Attr::LabelTop,

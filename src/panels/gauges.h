@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/runtime.h"
+
 namespace tov {
 
 class Engine;
@@ -135,6 +137,13 @@ class Gauges {
     void SetFonts(int control, std::string_view font, int16_t size);
     void SetTitle(int control, std::string_view title);
     void SetTextColors(int control, int32_t color);
+    void SetColor(int control, platform::Attr attr, int32_t color);
+    // The whole of the tank's, thermometer's and level thermometer's attribute members: place,
+    // range, fonts, title, colours, then the label centred beside the gauge on its right.
+    void SetColumnAttr(int control, int16_t x, int16_t y, int16_t width, int16_t height,
+                       int16_t minimum, int16_t maximum, std::string_view font, int16_t size,
+                       std::string_view title, int32_t empty_color, int32_t fill_color,
+                       int32_t scale_color);
 
     Engine& engine_;
 };
