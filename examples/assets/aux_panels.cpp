@@ -81,7 +81,7 @@ Image MakeLedBoard(int w, int h) {
     FrameRect(image, 0, 0, w, h, 4, 0x606070);
     DrawText(image, 12, 10, "BONUS", 2, 0xC0C0D0);
     for (int i = 0; i < 12; ++i) {
-        const double x = 40 + (i % 6) * ((w - 80) / 5.0), y = i < 6 ? h * 0.45 : h * 0.78;
+        const double x = 40 + (i % 6) * ((w - 80) / 5.0), y = i < 6 ? h * 0.4 : h * 0.75;
         FillRing(image, x, y, 12, 15, 0x808090);
         FillCircle(image, x, y, 12, 0x101014);
     }
@@ -97,5 +97,5 @@ void MakeAssets_aux_panels(const std::string& out_dir) {
         Write(out_dir, "gfx_extern/Schmuckstein" + std::to_string(phase) + ".bmp", MakeGem(phase));
     // The watch dial (drawn stretched over the watch panel) and the LED board's background.
     Write(out_dir, "watch_dial.bmp", MakeWatchDial(200));
-    Write(out_dir, "led_board.bmp", MakeLedBoard(480, 120));
+    Write(out_dir, "led_board.bmp", MakeLedBoard(480, 150));
 }

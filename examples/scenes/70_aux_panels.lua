@@ -10,10 +10,10 @@ local BIG = 111    -- dmd_font.bmp: cells of 18 x 24
 local FRAMES = 288
 local messages = { "EXTRA BALL", "JACKPOT", "TILT" }
 
--- LED board 480 x 120: twelve sockets, six to a row, 80 pixels apart.
+-- LED board 480 x 150: twelve sockets, six to a row, 80 pixels apart.
 local function socket(lamp)
   local i = lamp - 1
-  return 40 + (i % 6) * 80, (i < 6) and 54 or 94
+  return 40 + (i % 6) * 80, (i < 6) and 60 or 112
 end
 
 return {
@@ -29,11 +29,11 @@ return {
                           "watch_dial.bmp")
     obj:InstallGemPanel(884, 52, 96, 96)
 
-    -- Below it: the LED board with its captions beside the lamps.
-    obj:InstallBHGPanel(48, 320, 480, 120, "led_board.bmp")
+    -- Below it: the LED board with its captions under the lamps.
+    obj:InstallBHGPanel(48, 320, 480, 150, "led_board.bmp")
     for lamp = 1, 12 do
       local x, y = socket(lamp)
-      obj:SetBHGLEDAttr(lamp, x - 11, y - 11, 22, x + 14, y - 6, 9)
+      obj:SetBHGLEDAttr(lamp, x - 11, y - 11, 22, x - 17, y + 16, 9)
     end
 
     -- Two simple panels: a framed one with the bonus and separators, a frameless one with text.

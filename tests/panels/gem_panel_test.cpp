@@ -42,11 +42,6 @@ class GemPanelTest : public DmdFixture {
         EXPECT_TRUE(Rt().ComposePanel(G().GemPanelHandle, &s));
         return s;
     }
-    platform::PanelInfo Info(int handle) {
-        for (const platform::PanelInfo& p : Rt().Panels())
-            if (p.handle == handle) return p;
-        return {};
-    }
 };
 
 TEST_F(GemPanelTest, ShowsTheFourGemsByPhaseInAFramelessPanelTheyFill) {

@@ -38,11 +38,6 @@ class LedBoardTest : public DmdFixture {
         Rt().GetCtrlAttribute(Panel(), control, attr, &value);
         return value;
     }
-    platform::PanelInfo Info(int handle) {
-        for (const platform::PanelInfo& p : Rt().Panels())
-            if (p.handle == handle) return p;
-        return {};
-    }
 };
 
 TEST_F(LedBoardTest, InstallStretchesTheBoardOverAShownLockedPanel) {

@@ -21,11 +21,6 @@ class SimplePanelsTest : public DmdFixture {
     platform::Surface Canvas(int n) {
         return ReadCanvas(Rt(), Panel(n), platform::simple_panel::kCanvas);
     }
-    platform::PanelInfo Info(int handle) {
-        for (const platform::PanelInfo& p : Rt().Panels())
-            if (p.handle == handle) return p;
-        return {};
-    }
     // Exactly one popup since the last check, with this title and text.
     void ExpectOneReport(const std::string& title, const std::string& text) {
         ASSERT_EQ(Rt().Popups().size(), 1u) << text;

@@ -55,11 +55,6 @@ class WatchPanelTest : public DmdFixture {
     platform::Surface Watch() {
         return ReadCanvas(Rt(), W().WatchPanelHandle, platform::watch_panel::kCanvas);
     }
-    platform::PanelInfo Info(int handle) {
-        for (const platform::PanelInfo& p : Rt().Panels())
-            if (p.handle == handle) return p;
-        return {};
-    }
 };
 
 TEST_F(WatchPanelTest, HandsPointAtTheTimeAndASecondCallErasesTheFirst) {
