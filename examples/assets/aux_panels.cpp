@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets.h"
@@ -12,12 +13,6 @@ namespace tov::assets {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-void Write(const std::string& out_dir, const std::string& name, const Image& image) {
-    const std::string path = out_dir + "/" + name;
-    if (!WriteBmp(path, image))
-        std::fprintf(stderr, "make_assets: cannot write %s\n", path.c_str());
-}
 
 // A cut gem of eight facets around a table; the phases light it more and more.
 Image MakeGem(int phase) {
@@ -93,9 +88,16 @@ Image MakeLedBoard(int w, int h) {
 
 void MakeAssets_aux_panels(const std::string& out_dir) {
     using namespace tov::assets;
+    std::vector<std::pair<std::string, Image>> assets;
     for (int phase = 0; phase < 4; ++phase)
-        Write(out_dir, "gfx_extern/Schmuckstein" + std::to_string(phase) + ".bmp", MakeGem(phase));
+        assets.emplace_back("gfx_extern/Schmuckstein" + std::to_string(phase) + ".bmp",
+                            MakeGem(phase));
     // The watch dial (drawn stretched over the watch panel) and the LED board's background.
-    Write(out_dir, "watch_dial.bmp", MakeWatchDial(200));
-    Write(out_dir, "led_board.bmp", MakeLedBoard(480, 150));
+    assets.emplace_back("watch_dial.bmp", MakeWatchDial(200));
+    assets.emplace_back("led_board.bmp", MakeLedBoard(480, 150));
+    for (const auto& [name, image] : assets) {
+        const std::string path = out_dir + "/" + name;
+        if (!WriteBmp(path, image))
+            std::fprintf(stderr, "make_assets: cannot write %s\n", path.c_str());
+    }
 }

@@ -39,6 +39,13 @@ void LockPanelWindow(Engine& engine, int panel) {
     rt.EnableWindow(engine.HWNDHandle, false);
 }
 
+void DiscardPanelAndPicture(Engine& engine, int panel, int* bitmap) {
+    platform::Runtime& rt = engine.Runtime();
+    rt.DiscardPanel(panel);
+    if (*bitmap != 0) rt.DiscardBitmap(*bitmap);
+    *bitmap = 0;
+}
+
 std::string TablePath(Engine& engine, std::string_view name) {
     return platform::JoinPath(engine.MainPanel().loadedVPTDir, name);
 }

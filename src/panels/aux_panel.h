@@ -26,6 +26,9 @@ void FillPanel(Engine& engine, int panel, int control, int width, int height);
 // keyboard input. A panel that does not exist is left alone.
 void LockPanelWindow(Engine& engine, int panel);
 
+// Discards the panel and the picture *bitmap holds (when it holds one); *bitmap becomes 0.
+void DiscardPanelAndPicture(Engine& engine, int panel, int* bitmap);
+
 // The name joined to the folder relative names start from (loadedVPTDir).
 std::string TablePath(Engine& engine, std::string_view name);
 

@@ -63,10 +63,7 @@ int LedBoard::SwitchBHGLED(int16_t _BHGLEDIndex, int16_t _BHGLEDState) {
 }
 
 int LedBoard::DiscardBHGPanel() {
-    platform::Runtime& rt = engine_.Runtime();
-    rt.DiscardPanel(BHGPanelHandle);
-    if (BHGBitmapID != 0) rt.DiscardBitmap(BHGBitmapID);
-    BHGBitmapID = 0;
+    DiscardPanelAndPicture(engine_, BHGPanelHandle, &BHGBitmapID);
     return 0;
 }
 

@@ -71,10 +71,7 @@ int WatchPanel::SetWatchTime(int16_t _hour, int16_t _minutes, int16_t _seconds) 
 }
 
 int WatchPanel::DiscardWatchPanel() {
-    platform::Runtime& rt = engine_.Runtime();
-    rt.DiscardPanel(WatchPanelHandle);
-    if (WatchBitmapID != 0) rt.DiscardBitmap(WatchBitmapID);
-    WatchBitmapID = 0;
+    DiscardPanelAndPicture(engine_, WatchPanelHandle, &WatchBitmapID);
     return 0;
 }
 
