@@ -6,22 +6,13 @@
 #include <string>
 
 #include "member_reference.h"
+#include "write_output.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: tov_docs OUTPUT.md\n");
         return 2;
     }
-    const std::string text = tov::docs::MemberReference(tov::docs::BoundInThisBuild());
-    std::FILE* file = std::fopen(argv[1], "wb");
-    if (file == nullptr) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::fprintf(stderr, "tov_docs: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return tov::tools::WriteOutput("tov_docs", argv[1],
+                                   tov::docs::MemberReference(tov::docs::BoundInThisBuild()));
 }

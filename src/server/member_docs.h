@@ -7,6 +7,9 @@
 // The texts are Markdown: `code` for names, quotes for the engine's own message texts exactly
 // as it shows them. A static_assert keeps the entries in step with the table: one per member,
 // same order, same name.
+//
+// Sections: Topic (the sections of the reference); kTopicDocs (what each section's members have
+// in common); kMemberDocs (one entry per member, slot order); the check against the table.
 #pragma once
 
 #include <array>
@@ -284,12 +287,12 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
      "499), discarding what the slot held, and records its frame grid: frames of "
      "`_BitmapFrameWidth` × `_BitmapFrameHeight` pixels, numbered row by row from the top-left. "
      "For a single picture give its own size. A slot outside 0 to 499 is refused with "
-     "\"CVI-function 'AddBitmapToSelection': argument '_BitmapSelectionIndex' out of range "
-     "(must be 0..499)\"; a file that cannot be read with \"CVI-function "
+     "\"CVI-function 'AddBitmapToSelection': argument '_BitmapSelectionIndex' out of range out "
+     "of range (must be 0..499)\" (the words come twice); a file that cannot be read with \"CVI-function "
      "'AddBitmapToSelection': File '…': …\" naming the full path and the reason, and the slot "
      "is then empty; both under \"fatal error\", with -1. A frame width of 0 keeps the picture "
      "but warns with \"CVI-function 'AddBitmapToSelection': argument '_BitmapFrameWidth' is "
-     "zero\"."},
+     "zero\" (title \"warning\") and returns -1; the slot has no frames to cut then."},
     {"CopyBitmapFromPanelToSelection", Topic::Captures,
      "Captures the rectangle of the main panel with its top-left corner at (`_XPos`, `_YPos`), "
      "`_Width` × `_Height` pixels, as it shows on the screen with all its controls, into slot "

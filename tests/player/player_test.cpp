@@ -1,5 +1,9 @@
 // tov-play run on small scripts, as a person runs it: exit status, what it prints, the files it
 // writes.
+//
+// Sections: members from Lua; ticks, recording and snapshots; errors and folders;
+// introspection; what a person meets at the edges (dot calls, frame rates, displays, endless
+// runs, signals, --version).
 #include <gtest/gtest.h>
 
 #include <signal.h>
