@@ -276,8 +276,9 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
     {"ShowTextZoomStep", Topic::ZoomText,
      "Shows step `_ZommTextStep` (0 to 159) of zoom text `_ZoomTextIndex`: sets the text "
      "canvas's size, width, colour and place so that the text is centred on the main panel. "
-     "Call it with rising steps, one per tick. A step outside 0 to 159 is refused with a "
-     "\"fatal error\" message and -1."},
+     "Call it with rising steps, one per tick. A step outside 0 to 159 is refused with "
+     "\"CVI-function 'ShowTextZoomStep': argument '_ZommTextStep' out of range (must be "
+     "0..159)\" (title \"fatal error\") and -1."},
     {"HideText", Topic::ScrollText,
      "Parks the text canvas beyond the right edge of the main panel, ending a ticker or a zoom "
      "text. The descriptions stay."},
@@ -312,7 +313,10 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
     {"ShowFrameAnimFrame", Topic::FrameAnimation,
      "Places the effect canvas at the position of animation `_FrameAnimIndex` and draws frame "
      "`_FrameAnimFrameNumber` (counted from 0, row by row through the strip) unscaled at its "
-     "top-left corner. Call it once per tick with the frame to show."},
+     "top-left corner. Call it once per tick with the frame to show. A slot that holds no frames "
+     "(empty, or loaded with a frame width of 0) is refused with \"CVI-function "
+     "'ShowFrameAnimFrame': the bitmap of selection slot … holds no frames\" (title \"fatal "
+     "error\") and -1."},
     {"HideFrameAnim", Topic::FrameAnimation,
      "Parks the effect canvas beyond the right edge of the main panel. It also takes away a "
      "lamella, pixel picture, fade, wave or bitmap construct, which use the same canvas."},
