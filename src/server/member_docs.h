@@ -193,7 +193,9 @@ inline constexpr std::array<TopicDoc, kTopicCount> kTopicDocs = {{
     {"Simple panels",
      "Up to eight small windows, numbered 0 to 7 by `_SimplePanelNumber`, each with one canvas "
      "that fills it: a dot-matrix display of its own with its own settings, using the font "
-     "layout of the main DMD."},
+     "layout of the main DMD. Another panel number is refused with \"CVI-function '…': "
+     "argument '_SimplePanelNumber' out of range (must be 0..7)\" (title \"fatal error\") and "
+     "-1."},
     {"High scores",
      "A table of 100 entries (0 to 99), each a score and three texts of up to 25 characters: a "
      "name and two free texts. The engine never draws it: the script reads entries and shows "

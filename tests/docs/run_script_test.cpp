@@ -34,8 +34,8 @@ RunResult RunScript(const std::string& arguments) {
 TEST(RunScript, HelpListsEveryCommandOnALineOfItsOwn) {
     const RunResult help = RunScript("help");
     EXPECT_EQ(help.status, 0) << help.output;
-    for (const char* command : {"demo", "test", "cross", "wine-test", "package", "package-test", "bench",
-                                "format", "docs"})
+    for (const char* command : {"demo", "test", "cross", "wine-test", "package", "package-test",
+                                "bench", "format", "docs"})
         EXPECT_NE(help.output.find(std::string("\n  ") + command + " "), std::string::npos)
             << command << " is not listed:\n"
             << help.output;
