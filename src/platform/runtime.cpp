@@ -791,6 +791,10 @@ const std::vector<PopupRecord>& Runtime::Popups() const {
     return state_->popups;
 }
 
+int Runtime::BitmapCount() const {
+    return static_cast<int>(state_->bitmaps.size());
+}
+
 void Runtime::ClearPopups() {
     state_->popups.clear();
 }
