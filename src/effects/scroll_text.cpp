@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "effects/text_measure.h"
 #include "engine/engine.h"
 #include "platform/panel_ids.h"
 
@@ -45,14 +46,11 @@ int ScrollText::GenerateTextLeftLoopScrollProc(
     ScrollTextFontHeight[i] = _ScrollTextFontHeight;
     ScrollTextSpeed[i] = _ScrollTextSpeed;
 
-    platform::Runtime& rt = engine_.Runtime();
-    rt.CreateMetaFont(kMeasuringFont, ScrollTextFontName[i], ScrollTextFontHeight[i],
-                      ScrollTextBold[i] != 0, ScrollTextItalic[i] != 0, false, false);
-    // A font the run-time cannot make measures nothing: the text then counts as 0 pixels wide.
-    int height = 0;
-    int width = 0;
-    if (rt.GetTextDisplaySize(ScrollTextString[i], kMeasuringFont, &height, &width) < 0) width = 0;
-    ScrollTextWidth[i] = width;
+    // A font the run-time cannot make (a size of 0 or less) measures nothing: the text then
+    // counts as 0 pixels wide.
+    ScrollTextWidth[i] = MeasureTextWidth(engine_.Runtime(), kMeasuringFont, ScrollTextFontName[i],
+                                          ScrollTextFontHeight[i], ScrollTextBold[i] != 0,
+                                          ScrollTextItalic[i] != 0, ScrollTextString[i]);
     return 0;
 }
 

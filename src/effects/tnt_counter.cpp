@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "effects/text_measure.h"
 #include "engine/engine.h"
 #include "platform/panel_ids.h"
 
@@ -132,11 +133,10 @@ int TntCounter::SetTNTAttr(std::string_view _TNTPreText, std::string_view _TNTPo
         Compose(0, TNTDigits == kAutomaticDigits ? kMaxDigits : TNTDigits);
     rt.SetCtrlVal(handle, ids::kTntText, sample);
 
-    rt.CreateMetaFont(kMeasuringFont, _TNTFontType, _TNTFontHeight, _TNTBold != 0, _TNTItalic != 0,
-                      false, false);
-    int height = 0;
-    int w = 0;
-    if (rt.GetTextDisplaySize(sample, kMeasuringFont, &height, &w) < 0) w = 0;
+    // A font the run-time cannot make (a size of 0 or less) measures nothing: the sample then
+    // counts as 0 pixels wide.
+    const int w = MeasureTextWidth(rt, kMeasuringFont, _TNTFontType, _TNTFontHeight, _TNTBold != 0,
+                                   _TNTItalic != 0, sample);
     rt.SetCtrlAttribute(handle, ids::kTntText, Attr::Width, w);
 
     TNTXPos = _TNTXPos == -1 ? panel.PanelWidth / 2 - w / 2 : _TNTXPos;

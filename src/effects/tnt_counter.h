@@ -31,7 +31,9 @@ class TntCounter {
     static constexpr int kMaxText = 75;  // characters of the pre-text and of the post-text
     static constexpr int kAutomaticDigits = -1;
     static constexpr int kMaxDigits = 10;
-    static constexpr std::string_view kMeasuringFont = "My_Temp_MetaFont";
+    // The counter's own measuring font: the zoom text measures in "My_Temp_MetaFont", and a
+    // shared name would let one effect measure with the font the other made.
+    static constexpr std::string_view kMeasuringFont = "My_Temp_MetaFontTNT";
 
     explicit TntCounter(Engine& engine) : engine_(engine) {}
 

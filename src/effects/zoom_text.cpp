@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "effects/text_measure.h"
 #include "engine/engine.h"
 #include "platform/panel_ids.h"
 
@@ -56,13 +57,10 @@ int ZoomText::GenerateTextZoomProc(int16_t _ZoomTextIndex, std::string_view _Zoo
         const int64_t color = Blend(red, blend_red, k, d) * 65536 +
                               Blend(green, blend_green, k, d) * 256 + Blend(blue, blend_blue, k, d);
         const int size = _ZoomTextFontMin + 1 + (_ZoomTextFontMax - _ZoomTextFontMin) * k / 80;
-        rt.CreateMetaFont(kMeasuringFont, face, size, _ZoomTextBold != 0, _ZoomTextItalic != 0,
-                          false, false);
-        // A size the run-time cannot make measures nothing: the text counts as 0 pixels wide.
-        int height = 0;
-        int width = 0;
-        if (rt.GetTextDisplaySize(_ZoomText, kMeasuringFont, &height, &width) < 0) width = 0;
-        ZoomTextWidth[i][s] = width;
+        // A size the run-time cannot make (0 or less) measures nothing: the text counts as 0
+        // pixels wide at that step.
+        ZoomTextWidth[i][s] = MeasureTextWidth(rt, kMeasuringFont, face, size, _ZoomTextBold != 0,
+                                               _ZoomTextItalic != 0, _ZoomText);
         ZoomTextFontHeight[i][s] = size;
         ZoomTextColor[i][s] = static_cast<int32_t>(color);
     }

@@ -8,7 +8,13 @@
 namespace tov {
 
 void BitmapSelection::Empty() {
-    BitmapIDSelection.fill(0);
+    // Once its handle is gone no call can name a bitmap again, so it is discarded rather than
+    // left to grow the run-time's store with every InstallPanel. What a panel shows keeps its
+    // own copy of the pixels, so the screen does not change.
+    for (int& handle : BitmapIDSelection) {
+        if (handle != 0) engine_.Runtime().DiscardBitmap(handle);
+        handle = 0;
+    }
 }
 
 void BitmapSelection::ReadGeometry(int index) {

@@ -1,7 +1,8 @@
 // The bitmap selection: the engine's one store of images, 500 numbered slots (0..499) that every
 // effect draws from, plus entry 500, the fade working bitmap, which no script can name. Each
 // slot holds at most one run-time bitmap with its geometry and frame grid; the bitmaps belong to
-// the selection and are discarded when their slot is refilled.
+// the selection and are discarded when their slot is refilled or InstallPanel empties the
+// selection.
 #pragma once
 
 #include <array>
@@ -25,7 +26,8 @@ class BitmapSelection {
                              int16_t _BitmapFrameWidth, int16_t _BitmapFrameHeight);
 
     // --- For the other subsystems --------------------------------------------------------
-    // Sets every handle of entries 0..500 to 0 without discarding the bitmaps.
+    // Discards the bitmaps of entries 0..500 and sets every handle to 0: each slot reads as
+    // empty, and no bitmap is left that nothing can reach.
     void Empty();
     // True for 0..499 (the script's slots).
     static bool IsSlot(int index) { return index >= 0 && index < kSlots; }

@@ -46,7 +46,8 @@ int ExtraPanel::InstallExtraPanel(int16_t _ExtraPanelXPos, int16_t _ExtraPanelYP
 int ExtraPanel::ShowExtraPanel() {
     platform::Runtime& rt = engine_.Runtime();
     rt.SetPanelAttribute(ExtraPanelHandle, Attr::Left, ExtraPanelXPos);
-    rt.DisplayPanel(ExtraPanelHandle);
+    // Visible again without leaving its place among the panels (see ShowPanel).
+    rt.SetPanelAttribute(ExtraPanelHandle, Attr::Visible, 1);
     return 0;
 }
 

@@ -136,7 +136,9 @@ int MainPanel::HidePanel() {
 int MainPanel::ShowPanel() {
     platform::Runtime& rt = engine_.Runtime();
     rt.SetPanelAttribute(PanelHandle, Attr::Left, PanelXPos);
-    rt.DisplayPanel(PanelHandle);
+    // Made visible where it stands among the panels: one in front of it, such as the extra
+    // panel, stays in front. Only InstallPanel's first display raises the panel.
+    rt.SetPanelAttribute(PanelHandle, Attr::Visible, 1);
     return 0;
 }
 

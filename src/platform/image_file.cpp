@@ -5,7 +5,7 @@
 // - limits and helpers: reading a whole file, little-endian fields checked against its length
 // - BMP: headers, palettes, bit fields, uncompressed rows, RLE8 and RLE4
 // - PNG, JPEG, GIF through stb_image; alpha below 128 becomes masked
-// - ReadImageFile, WritePng, ReadImageSurface
+// - ReadImageFile, DecodeImage, WritePng, ReadImageSurface
 //
 // The BMP decoder is our own because stb_image reads neither RLE nor 1-bit files reliably and
 // fills a truncated file with black instead of refusing it. Every size a file states is checked
@@ -445,13 +445,40 @@ bool DropEmptyPngData(std::span<const uint8_t> d, std::vector<uint8_t>* out) {
     return true;
 }
 
+// True when every chunk of the PNG whose header is there holds the data its length states. The
+// decoder grows its data buffer to a chunk's stated length before it reads, so a chunk header of
+// a few bytes could otherwise cost gigabytes.
+bool PngChunksFit(std::span<const uint8_t> d) {
+    size_t at = 8;
+    while (at + 8 <= d.size()) {
+        const uint64_t length =
+            static_cast<uint64_t>(d[at]) << 24 | d[at + 1] << 16 | d[at + 2] << 8 | d[at + 3];
+        // The data must be there; a last chunk may lack its 4-byte check sum, which the decoder
+        // does not read.
+        if (length + 8 > d.size() - at) return false;
+        at += static_cast<size_t>(length) + 12;
+    }
+    return true;
+}
+
 int DecodeWithStb(std::span<const uint8_t> data, Bitmap* out, std::string* why) {
     if (data.size() >= 2 && data[0] == 0xFF && data[1] == 0xD8 && !JpegTablesFit(data)) {
         return Fail(why, kUIEBadFileFormat, "a Huffman table of the JPEG file is corrupt");
     }
+    if (data.size() >= 8 && data[0] == 0x89 && !PngChunksFit(data)) {
+        return Fail(why, kUIEBadFileFormat,
+                    "a chunk of the PNG file states more data than it holds");
+    }
     std::vector<uint8_t> cleaned;
     if (data.size() >= 8 && data[0] == 0x89 && DropEmptyPngData(data, &cleaned)) data = cleaned;
     int width = 0, height = 0, channels = 0;
+    // The size the header states decides before decoding: the decoder allocates and clears the
+    // whole picture first, so a header of a few bytes could otherwise cost gigabytes.
+    if (stbi_info_from_memory(data.data(), static_cast<int>(data.size()), &width, &height,
+                              &channels) != 0 &&
+        static_cast<int64_t>(width) * height > kMaxPixels) {
+        return Fail(why, kUIEBadFileFormat, "the picture is too large");
+    }
     std::unique_ptr<stbi_uc, void (*)(void*)> rgba(
         stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width, &height,
                               &channels, 4),
@@ -490,13 +517,17 @@ void WriteToFile(void* context, void* data, int size) {
 
 }  // namespace
 
-// ---- ReadImageFile, WritePng, ReadImageSurface ---------------------------------------------
+// ---- ReadImageFile, DecodeImage, WritePng, ReadImageSurface -------------------------------------
 
 int ReadImageFile(const std::string& path, Bitmap* out, std::string* why) {
     if (out == nullptr) return Fail(why, kUIENullPointer, "no bitmap to read into");
     std::vector<uint8_t> bytes;
     if (const int status = ReadWholeFile(path, &bytes, why); status < 0) return status;
-    const std::span<const uint8_t> data(bytes);
+    return DecodeImage(bytes, out, why);
+}
+
+int DecodeImage(std::span<const uint8_t> data, Bitmap* out, std::string* why) {
+    if (out == nullptr) return Fail(why, kUIENullPointer, "no bitmap to read into");
     if (StartsWith(data, "BM")) return DecodeBmp(data, out, why);
     if (StartsWith(data, "\x89PNG\r\n\x1a\n") || StartsWith(data, "\xFF\xD8\xFF") ||
         StartsWith(data, "GIF87a") || StartsWith(data, "GIF89a")) {

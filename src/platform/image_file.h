@@ -2,6 +2,8 @@
 // PNG, JPEG, GIF first frame) and writing PNG snapshots.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,10 @@ namespace tov::platform {
 // taller than 32768 pixels, or of more than 2^25 pixels, are refused, as is every file that
 // states more data than it holds.
 int ReadImageFile(const std::string& path, Bitmap* out, std::string* why = nullptr);
+
+// The same for a file's bytes already in memory (kUIEBadFileFormat for bytes that are no
+// picture).
+int DecodeImage(std::span<const uint8_t> bytes, Bitmap* out, std::string* why = nullptr);
 
 // Writes the surface as an 8-bit RGB PNG (the same bytes on every platform). Returns 0, or
 // kUIEFileWriteFailed (an empty surface, a file that cannot be written; no partial file stays).

@@ -19,16 +19,17 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
+// A name that names its own place whatever the base folder: on Windows one with a drive letter
+// ("C:\x", "C:x"), elsewhere one that begins with "/", as the system's own absolute paths do. A
+// name that begins with a backslash (or, on Windows, a slash) lies in the base folder: scripts
+// write "\sub\lead.bmp" for the table's own sub-folder.
 bool IsAbsolute(std::string_view name) {
-    if (!name.empty() && IsSeparator(name[0])) return true;
 #ifdef _WIN32
-    // A drive letter: "C:\x" and "C:x" both name their own place.
-    if (name.size() >= 2 && name[1] == ':' &&
-        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'))) {
-        return true;
-    }
+    return name.size() >= 2 && name[1] == ':' &&
+           ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+#else
+    return !name.empty() && name[0] == '/';
 #endif
-    return false;
 }
 
 #ifndef _WIN32
@@ -57,6 +58,10 @@ std::string JoinPath(std::string_view dir, std::string_view name) {
     if (!IsAbsolute(name) && !dir.empty()) {
         joined.assign(dir);
         if (!IsSeparator(joined.back())) joined.push_back(kSeparator);
+        // The base folder and the name are joined by one separator, so a leading one of the
+        // name's own keeps it inside the folder.
+        while (!name.empty() && IsSeparator(name.front()))
+            name.remove_prefix(1);
     }
     for (char c : name)
         joined.push_back(IsSeparator(c) ? kSeparator : c);

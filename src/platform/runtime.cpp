@@ -791,6 +791,10 @@ const std::vector<PopupRecord>& Runtime::Popups() const {
     return state_->popups;
 }
 
+int Runtime::BitmapCount() const {
+    return static_cast<int>(state_->bitmaps.size());
+}
+
 void Runtime::ClearPopups() {
     state_->popups.clear();
 }
@@ -847,7 +851,10 @@ bool Runtime::DescribeControl(int panel, int control, ControlDescription* out) {
         {Attr::LabelTop, "label_top"},
         {Attr::VisibleLines, "visible_lines"},
     };
-    for (const auto& [attr, name] : kNames) {
+    // A plain pair rather than a structured binding: the lambdas below capture the name.
+    for (const auto& named : kNames) {
+        const Attr attr = named.first;
+        const char* const name = named.second;
         if (!c->Accepts(attr)) continue;
         // Kinds that describe a property themselves keep their own entry.
         const bool listed =

@@ -283,6 +283,8 @@ class Runtime {
     Presenter& GetPresenter();
     std::vector<PanelInfo> Panels() const;
     const std::vector<PopupRecord>& Popups() const;
+    // How many bitmaps the run-time holds (made and not yet discarded).
+    int BitmapCount() const;
     // The ids of a panel's controls, front (z-plane 0) first; empty for a panel that does not
     // exist.
     std::vector<int> ControlIds(int panel) const;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <system_error>
 
@@ -61,6 +62,27 @@ bool SyncToDisc(std::FILE* file) {
 #else
     return fsync(fileno(file)) == 0;
 #endif
+}
+
+// Writes `bytes` as the whole content of the file (created, or truncated where it stands), flushed
+// to the disc.
+bool WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes, std::string* reason) {
+    errno = 0;
+    FileCloser closer{std::fopen(path.c_str(), "wb")};
+    if (closer.file == nullptr) {
+        *reason = ErrnoText(errno != 0 ? errno : EIO);
+        return false;
+    }
+    int error = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), closer.file) != bytes.size() ||
+        std::fflush(closer.file) != 0 || !SyncToDisc(closer.file)) {
+        error = errno != 0 ? errno : EIO;
+    }
+    std::FILE* file = closer.file;
+    closer.file = nullptr;
+    if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+    if (error != 0) *reason = ErrnoText(error);
+    return error == 0;
 }
 
 }  // namespace
@@ -167,26 +189,31 @@ std::string TemporaryPathFor(const std::string& path) {
     return path + ".saving";
 }
 
+std::string SaveTargetOf(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path place(path);
+    // As many links as the system itself follows before it gives up on a loop.
+    constexpr int kMostLinks = 40;
+    for (int link = 0; link < kMostLinks; ++link) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(place, error)) || error) break;
+        const fs::path target = fs::read_symlink(place, error);
+        if (error || target.empty()) break;
+        place = target.is_absolute() ? target : place.parent_path() / target;
+    }
+    return place.string();
+}
+
+void RemoveLeftoverTemporaryFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(TemporaryPathFor(SaveTargetOf(path)), error);
+}
+
 bool WriteTemporaryFile(const std::string& path, std::span<const uint8_t> bytes,
                         std::string* reason) {
     const std::string temporary = TemporaryPathFor(path);
-    errno = 0;
-    FileCloser closer{std::fopen(temporary.c_str(), "wb")};
-    if (closer.file == nullptr) {
-        *reason = ErrnoText(errno != 0 ? errno : EIO);
-        return false;
-    }
-    int error = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), closer.file) != bytes.size() ||
-        std::fflush(closer.file) != 0 || !SyncToDisc(closer.file)) {
-        error = errno != 0 ? errno : EIO;
-    }
-    std::FILE* file = closer.file;
-    closer.file = nullptr;
-    if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
-    if (error != 0) {
+    if (!WriteWholeFile(temporary, bytes, reason)) {
         std::remove(temporary.c_str());
-        *reason = ErrnoText(error);
         return false;
     }
     return true;
@@ -219,7 +246,20 @@ bool WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes,
         *reason = ErrnoText(ENOENT);
         return false;
     }
-    return WriteTemporaryFile(path, bytes, reason) && ReplaceWithTemporaryFile(path, reason);
+    const std::string target = SaveTargetOf(path);
+    // A stale temporary file goes first: it could itself be a link to somewhere else.
+    RemoveLeftoverTemporaryFile(target);
+    if (!WriteTemporaryFile(target, bytes, reason)) return false;
+
+    // A file with further names (hard links) must keep them all: once the complete table lies
+    // in the temporary file, the file itself is overwritten where it stands.
+    std::error_code error;
+    if (std::filesystem::hard_link_count(target, error) > 1 && !error) {
+        const bool written = WriteWholeFile(target, bytes, reason);
+        std::remove(TemporaryPathFor(target).c_str());
+        return written;
+    }
+    return ReplaceWithTemporaryFile(target, reason);
 }
 
 }  // namespace tov

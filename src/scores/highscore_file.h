@@ -7,7 +7,8 @@
 // wrote them.
 //
 // Saving goes through a temporary file beside the target that is renamed over it once it is
-// complete, so a reader finds the old table or the new one, never a mixture or a stub.
+// complete, so a reader finds the old table or the new one, never a mixture or a stub. Through a
+// symbolic link, the target is the file the link leads to.
 #pragma once
 
 #include <array>
@@ -71,6 +72,15 @@ FileReadResult ReadFileUpTo(const std::string& path, std::size_t limit, std::vec
 // The temporary file a save of `path` writes before it replaces `path`.
 std::string TemporaryPathFor(const std::string& path);
 
+// The file a save of `path` lands in: where the chain of symbolic links that `path` names leads
+// (a relative link counted from the link's folder), also when that file does not exist yet;
+// `path` itself when it is no link.
+std::string SaveTargetOf(const std::string& path);
+
+// Removes the temporary file that a save of `path` interrupted before its rename left beside
+// the save's target; nothing when there is none.
+void RemoveLeftoverTemporaryFile(const std::string& path);
+
 // Writes `bytes` to TemporaryPathFor(path), complete and flushed to the disc, replacing a
 // temporary file an interrupted save may have left. On failure nothing of it is left behind.
 bool WriteTemporaryFile(const std::string& path, std::span<const uint8_t> bytes,
@@ -80,7 +90,10 @@ bool WriteTemporaryFile(const std::string& path, std::span<const uint8_t> bytes,
 // temporary file is removed.
 bool ReplaceWithTemporaryFile(const std::string& path, std::string* reason);
 
-// Both steps: `path` holds `bytes` afterwards, or, on failure, what it held before.
+// Both steps, at SaveTargetOf(path), so a link stays a link and its target takes the table; a
+// file with further hard links is overwritten in place once the temporary file is complete, so
+// every name shows the new table. Afterwards the file holds `bytes` or, on failure, what it held
+// before (but for a failure while overwriting in place).
 bool WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes,
                         std::string* reason);
 

@@ -1,5 +1,8 @@
 #include "effects/tnt_counter.h"
 
+#include "effects/scroll_text.h"
+#include "effects/zoom_text.h"
+
 #include <limits>
 #include <string>
 
@@ -37,6 +40,34 @@ TEST_F(TntCounterTest, SizedAndCentredByTheZeroSample) {
     EXPECT_EQ(Attribute(kTnt, Attr::Left), 400 - width / 2);
     EXPECT_EQ(Attribute(kTnt, Attr::Top), 300 - 15);
     EXPECT_EQ(Attribute(kTnt, Attr::Width), width);
+}
+
+// A font that cannot be made (size 0) measures nothing, even right after another text effect,
+// or the same one, has measured with a 40-point font.
+TEST_F(TntCounterTest, EachTextEffectMeasuresWithAFontOfItsOwn) {
+    ZoomText& zoom = engine_.ZoomText();
+    ScrollText& ticker = engine_.ScrollText();
+    ASSERT_EQ(zoom.GenerateTextZoomProc(1, "0.000.000.000", kTestFace, 0, 0, 0xFFFFFF, 0, 39, 39),
+              0);
+    ASSERT_GT(zoom.ZoomTextWidth[1][0], 100);
+    ASSERT_EQ(engine_.TntCounter().SetTNTAttr("", "", kTestFace, 0, 0, 0xFFFFFF, 0, -1, -1, 10), 0);
+    EXPECT_EQ(Attribute(kTnt, Attr::Width), 0);
+    EXPECT_EQ(engine_.TntCounter().TNTXPos, 400);
+
+    ASSERT_EQ(ticker.GenerateTextLeftLoopScrollProc(2, "ticker", kTestFace, 0, 0, 0xFFFFFF, 40, 1),
+              0);
+    ASSERT_GT(ticker.ScrollTextWidth[2], 50);
+    ASSERT_EQ(ticker.GenerateTextLeftLoopScrollProc(2, "ticker", kTestFace, 0, 0, 0xFFFFFF, 0, 1),
+              0);
+    EXPECT_EQ(ticker.ScrollTextWidth[2], 0);
+
+    ASSERT_EQ(Set("", "", 10), 0);
+    ASSERT_GT(Attribute(kTnt, Attr::Width), 100);
+    ASSERT_EQ(zoom.GenerateTextZoomProc(3, "0.000.000.000", kTestFace, 0, 0, 0xFFFFFF, 0, -1, -1),
+              0);
+    EXPECT_EQ(zoom.ZoomTextWidth[3][0], 0);
+    EXPECT_EQ(zoom.ZoomTextWidth[3][159], 0);
+    ExpectPopups(0, "", "");
 }
 
 TEST_F(TntCounterTest, AutomaticDigitsFollowEachValue) {

@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "platform/image_file.h"
+#include "platform/panel_ids.h"
 #include "support/temp_dir.h"
 
 namespace tov {
@@ -99,16 +100,53 @@ TEST_F(BitmapSelectionTest, BackslashesAndLetterCaseFindTheFile) {
     WritePicture("Gfx/Logo.PNG", 8, 8);
     EXPECT_EQ(sel_.AddBitmapToSelection("gfx\\logo.png", 1, 8, 8), 0);
     EXPECT_EQ(sel_.BitmapWidth[1], 8);
+    // A leading backslash still names the table's folder, not the root.
+    EXPECT_EQ(sel_.AddBitmapToSelection("\\Gfx\\Logo.PNG", 2, 8, 8), 0);
+    EXPECT_EQ(sel_.BitmapWidth[2], 8);
+    EXPECT_TRUE(Popups().empty());
 }
 
-TEST_F(BitmapSelectionTest, SecondInstallEmptiesEverySlot) {
+TEST_F(BitmapSelectionTest, SecondInstallEmptiesEverySlotAndDiscardsTheBitmaps) {
     WritePicture("a.png", 4, 4);
     ASSERT_EQ(sel_.AddBitmapToSelection("a.png", 5, 4, 4), 0);
     const int kept = sel_.BitmapIDSelection[5];
     engine_.MainPanel().InstallPanel(0, 0, 800, 600);
     for (int i = 0; i < BitmapSelection::kEntries; ++i)
         ASSERT_EQ(sel_.BitmapIDSelection[i], 0);
-    EXPECT_NE(engine_.Runtime().FindBitmap(kept), nullptr);  // not discarded
+    EXPECT_EQ(engine_.Runtime().FindBitmap(kept), nullptr);
+    EXPECT_EQ(engine_.Runtime().BitmapCount(), 0);
+}
+
+TEST_F(BitmapSelectionTest, RepeatedInstallsKeepTheBitmapCountFlat) {
+    platform::Runtime& rt = engine_.Runtime();
+    WritePicture("big.png", 300, 200);
+    int count_after_first = -1;
+    for (int round = 0; round < 200; ++round) {
+        ASSERT_EQ(engine_.MainPanel().InstallPanel(0, 0, 320, 200), 0);
+        ASSERT_EQ(sel_.AddBitmapToSelection("big.png", static_cast<int16_t>(round % 3), 300, 200),
+                  0);
+        ASSERT_EQ(engine_.MainPanel().DiscardPanel(), 0);
+        if (round == 0) count_after_first = rt.BitmapCount();
+        ASSERT_EQ(rt.BitmapCount(), count_after_first) << "round " << round;
+    }
+    EXPECT_EQ(count_after_first, 1);
+    EXPECT_TRUE(Popups().empty());
+}
+
+TEST_F(BitmapSelectionTest, OldMainPanelKeepsShowingItsPictureAfterASecondInstall) {
+    platform::Runtime& rt = engine_.Runtime();
+    ASSERT_EQ(engine_.MainPanel().InstallPanel(0, 0, 100, 50), 0);
+    WritePicture("a.png", 100, 50);
+    ASSERT_EQ(sel_.AddBitmapToSelection("a.png", 0, 100, 50), 0);
+    const int old_panel = engine_.MainPanel().PanelHandle;
+    rt.CanvasDrawBitmap(old_panel, platform::main_panel::kDmdCanvas, sel_.BitmapIDSelection[0],
+                        platform::MakeRect(0, 0, -1, -1), platform::MakeRect(0, 0, -1, -1));
+    ASSERT_EQ(rt.ComposeScreen().At(50, 25), 0x336699u);
+
+    ASSERT_EQ(engine_.MainPanel().InstallPanel(200, 0, 100, 50), 0);
+    EXPECT_EQ(sel_.BitmapIDSelection[0], 0);
+    EXPECT_EQ(rt.ComposeScreen().At(50, 25), 0x336699u);
+    EXPECT_EQ(rt.ComposeScreen().At(250, 25), 0u);
 }
 
 }  // namespace

@@ -140,6 +140,42 @@ TEST_F(ExtraPanelTest, CopyToDmdKeepsOneCaptureAndCopiesTheExtraGlyphsToTheTopLe
     EXPECT_EQ(CountOf(MainDmd(), 0x0000FF), kBlank);
 }
 
+// Showing a panel again keeps the stacking order; only the first display of a panel just loaded
+// brings it to the front.
+TEST_F(ExtraPanelTest, ShowKeepsThePanelsInTheirStackingOrder) {
+    constexpr uint32_t kRed = 0xFF0000;
+    constexpr uint32_t kGreen = 0x00FF00;
+    const auto fill_main = [&] {
+        const int panel = engine_.MainPanel().PanelHandle;
+        Rt().SetCtrlAttribute(panel, platform::main_panel::kDmdCanvas, Attr::PictureBgColor,
+                              static_cast<int>(kRed));
+        Rt().CanvasClear(panel, platform::main_panel::kDmdCanvas, MakeRect(0, 0, -1, -1));
+    };
+    fill_main();
+    // The extra panel covers the main panel's left part; (40, 15) lies inside its canvas.
+    ASSERT_EQ(X().InstallExtraPanel(20, 5, 60, 25), 0);
+    Rt().SetCtrlAttribute(X().ExtraPanelHandle, platform::extra_panel::kExtraDmdCanvas,
+                          Attr::PictureBgColor, static_cast<int>(kGreen));
+    Rt().CanvasClear(X().ExtraPanelHandle, platform::extra_panel::kExtraDmdCanvas,
+                     MakeRect(0, 0, -1, -1));
+    EXPECT_EQ(Rt().ComposeScreen().At(40, 15), kGreen);
+    EXPECT_EQ(engine_.MainPanel().ShowPanel(), 0);
+    EXPECT_EQ(Rt().ComposeScreen().At(40, 15), kGreen);
+    engine_.MainPanel().HidePanel();
+    engine_.MainPanel().ShowPanel();
+    EXPECT_EQ(Rt().ComposeScreen().At(40, 15), kGreen);
+    EXPECT_EQ(Rt().ComposeScreen().At(150, 15), kRed);
+
+    // A main panel installed afterwards comes in front; showing the extra panel leaves it behind.
+    ASSERT_EQ(engine_.MainPanel().InstallPanel(0, 0, kPanelWidth, kPanelHeight), 0);
+    fill_main();
+    EXPECT_EQ(Rt().ComposeScreen().At(40, 15), kRed);
+    X().HideExtraPanel();
+    EXPECT_EQ(X().ShowExtraPanel(), 0);
+    EXPECT_EQ(Rt().ComposeScreen().At(40, 15), kRed);
+    EXPECT_TRUE(Info().visible);
+}
+
 TEST_F(ExtraPanelTest, EveryMemberIsSilentWithoutAPanel) {
     const platform::Surface before = MainDmd();
     auto all_members = [&] {

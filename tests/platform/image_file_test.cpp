@@ -178,6 +178,33 @@ TEST_F(ImageFile, TruncatedAndCorruptBmpsAreRefused) {
     }
 }
 
+// Headers that state a picture of hundreds of millions of pixels, or a chunk of gigabytes, in a
+// few bytes are refused before anything is allocated for them.
+TEST_F(ImageFile, HugeGifAndPngHeadersAndChunksAreRefusedAtOnce) {
+    // A GIF screen of 20617 x 18254 pixels, then a stray PNG signature.
+    const Bytes gif = {'G',  'I',  'F',  '8',  '9',  'a',  0x89, 'P',  'N',  'G',  0x0d, 0x0a,
+                       0x1a, 0x0a, 0x00, 0x00, 0x02, 0xff, 0x16, 0x02, 0x84, 0x51, 0x00, 0x3b};
+    // A PNG header of 10000 x 10000 pixels and nothing after it.
+    const Bytes png = {0x89, 'P',  'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a, 0,    0, 0,
+                       13,   'I',  'H', 'D', 'R',  0,    0,    0x27, 0x10, 0, 0,
+                       0x27, 0x10, 8,   2,   0,    0,    0,    0,    0,    0, 0};
+    for (const Bytes& bytes : {gif, png}) {
+        Bitmap b;
+        std::string why;
+        EXPECT_EQ(DecodeImage(bytes, &b, &why), kUIEBadFileFormat);
+        EXPECT_EQ(why, "the picture is too large");
+    }
+    // A 36 x 36 PNG whose data chunk states almost 2 GB in a file of 48 bytes.
+    Bytes chunk = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a, 0,    0,    0, 13,
+                   'I',  'H', 'D', 'R', 0,    0,    0,    36,   0,    0,    0, 36,
+                   8,    2,   0,   0,   0,    0,    0,    0,    0,    0x7a, 0, 0,
+                   0x7a, 'I', 'D', 'A', 'T',  0x78, 0x5e, 0x63, 0x33, 0x70};
+    Bitmap b;
+    std::string why;
+    EXPECT_EQ(DecodeImage(chunk, &b, &why), kUIEBadFileFormat);
+    EXPECT_EQ(why, "a chunk of the PNG file states more data than it holds");
+}
+
 TEST_F(ImageFile, MissingUnknownAndFolderNamesGiveTheirStatus) {
     Bitmap b;
     std::string why;

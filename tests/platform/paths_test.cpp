@@ -15,8 +15,15 @@ TEST(JoinPath, RelativeNamesJoinWithOneSeparatorAndBackslashesSeparate) {
               "/tables/demo/gfx_extern/MagicStarRed.bmp");
     EXPECT_EQ(JoinPath("/tables/demo/", "font.bmp"), "/tables/demo/font.bmp");
     EXPECT_EQ(JoinPath("", "font.bmp"), "font.bmp");
-    EXPECT_EQ(JoinPath("/tables/demo", "/srv/pictures/a.png"), "/srv/pictures/a.png");
     EXPECT_EQ(JoinPath("/tables/demo", ""), "/tables/demo/");
+}
+
+TEST(JoinPath, LeadingBackslashStaysInsideTheFolderAndOnlyNativeAbsoluteNamesLeaveIt) {
+    EXPECT_EQ(JoinPath("/tables/demo", "\\sub\\lead.bmp"), "/tables/demo/sub/lead.bmp");
+    EXPECT_EQ(JoinPath("/tables/demo/", "\\\\sub/lead.bmp"), "/tables/demo/sub/lead.bmp");
+    // Without a base folder the name stands as given.
+    EXPECT_EQ(JoinPath("", "\\scores.dat"), "/scores.dat");
+    EXPECT_EQ(JoinPath("/tables/demo", "/srv/pictures/a.png"), "/srv/pictures/a.png");
 }
 
 TEST(ResolveCaseInsensitive, FindsEachComponentIgnoringCase) {

@@ -243,5 +243,63 @@ TEST(HighscoreFile, InterruptedSaveLeavesTheOldTable) {
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
 }
 
+TEST(HighscoreFile, SaveThroughLinksLandsInTheirTargetAndKeepsEveryName) {
+    namespace fs = std::filesystem;
+    testing::TempDir dir;
+    fs::create_directory(dir.Path() / "scores");
+    const std::string real = dir.File("scores/real.hsc");
+    Engine old_table, new_table;
+    Fill(old_table);
+    ASSERT_EQ(old_table.Highscores().SaveHscoreToDisc(real), 0);
+    ASSERT_EQ(new_table.Highscores().WriteHighscoreToCVI(7, 123.5, "linked", "", ""), 0);
+    const Bytes new_bytes = EncodeHighscoreFile(new_table.Highscores());
+
+    // A chain of two relative links, the first from another folder.
+    fs::create_symlink("real.hsc", dir.Path() / "scores" / "inner.lnk");
+    fs::create_symlink("scores/inner.lnk", dir.Path() / "table.hsc");
+    EXPECT_EQ(new_table.Highscores().SaveHscoreToDisc(dir.File("table.hsc")), 0);
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "table.hsc"));
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "scores" / "inner.lnk"));
+    EXPECT_EQ(FileBytes(real), new_bytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "scores"), {}), 2);
+
+    // A link whose target does not exist yet creates it.
+    fs::create_symlink("fresh.hsc", dir.Path() / "dangling.hsc");
+    EXPECT_EQ(old_table.Highscores().SaveHscoreToDisc(dir.File("dangling.hsc")), 0);
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "dangling.hsc"));
+    EXPECT_EQ(FileBytes(dir.File("fresh.hsc")), EncodeHighscoreFile(old_table.Highscores()));
+
+    // Both names of a file with a hard link show the new table.
+    fs::create_hard_link(real, dir.Path() / "hard.hsc");
+    EXPECT_EQ(old_table.Highscores().SaveHscoreToDisc(real), 0);
+    EXPECT_EQ(FileBytes(dir.File("hard.hsc")), EncodeHighscoreFile(old_table.Highscores()));
+    EXPECT_EQ(fs::hard_link_count(real), 2u);
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(real)));
+    EXPECT_EQ(TakePopups(new_table) + TakePopups(old_table), "");
+}
+
+TEST(HighscoreFile, LeftoverTemporaryFileIsRemovedByTheNextLoadOrSave) {
+    namespace fs = std::filesystem;
+    testing::TempDir dir;
+    const std::string real = dir.File("real.hsc");
+    Engine engine;
+    Fill(engine);
+    ASSERT_EQ(engine.Highscores().SaveHscoreToDisc(real), 0);
+    fs::create_symlink("real.hsc", dir.Path() / "link.hsc");
+
+    PutFile(TemporaryPathFor(real), Bytes(4000, 0x33));
+    EXPECT_EQ(engine.Highscores().LoadHscoreFromDisc(dir.File("link.hsc")), 0);
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(real)));
+
+    // A leftover that is itself a link is removed, not written through.
+    PutFile(dir.File("elsewhere"), Bytes{1, 2, 3});
+    fs::create_symlink("elsewhere", TemporaryPathFor(real));
+    EXPECT_EQ(engine.Highscores().SaveHscoreToDisc(dir.File("link.hsc")), 0);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(TemporaryPathFor(real))));
+    EXPECT_EQ(FileBytes(dir.File("elsewhere")), (Bytes{1, 2, 3}));
+    EXPECT_EQ(FileBytes(real), EncodeHighscoreFile(engine.Highscores()));
+    EXPECT_EQ(TakePopups(engine), "");
+}
+
 }  // namespace
 }  // namespace tov
