@@ -1,9 +1,9 @@
 -- Bitmap construct, built up: the night view opens from black in a growing oval, circle,
--- rectangle, square and star, at 1.3 times its size. Three steps a tick until complete.
+-- rectangle, square and star, at 1.3 times its size. Four steps a tick until complete.
 local kSlotNight = 303
 local kStyles = { 2, 4, 6, 8, 14 }
 local kStyleFrames = 150
-local kStepsPerTick = 3
+local kStepsPerTick = 4
 
 return {
   name = "bitmap construct: build-up styles",
