@@ -23,12 +23,8 @@ int SquareFade::SetBitmapSquareFadeAttr(int16_t _SquareXPos, int16_t _SquareYPos
                                         uint8_t _SquareFadeInOut) {
     const SlotPicture picture = PictureOfSlot(engine_.BitmapSelection(), _SquareBitmapIDIndex);
     const MainPanel& main = engine_.MainPanel();
-    SquareXPos = _SquareXPos == -1
-                     ? TruncToInt16((main.PanelWidth - picture.width * _SquareZoom) / 2.0)
-                     : _SquareXPos;
-    SquareYPos = _SquareYPos == -1
-                     ? TruncToInt16((main.PanelHeight - picture.height * _SquareZoom) / 2.0)
-                     : _SquareYPos;
+    SquareXPos = PositionOrCentred(_SquareXPos, main.PanelWidth, picture.width * _SquareZoom);
+    SquareYPos = PositionOrCentred(_SquareYPos, main.PanelHeight, picture.height * _SquareZoom);
     SquareBitmapIDIndex = _SquareBitmapIDIndex;
     SquareDim = _SquareDim;
     SquareFadeStyle = _SquareFadeStyle;

@@ -48,10 +48,8 @@ int Wave::SetWaveAttr(int16_t _WaveBitmapIDIndex, int16_t _WaveXPos, int16_t _Wa
     WaveYEnd = _WaveYEnd;
 
     const MainPanel& main = engine_.MainPanel();
-    WaveXPos = _WaveXPos == -1 ? TruncToInt16((main.PanelWidth - WaveCanvasWidth * WaveXZoom) / 2.0)
-                               : _WaveXPos;
-    WaveYPos =
-        _WaveYPos == -1 ? TruncToInt16((main.PanelHeight - bh * WaveYZoom) / 2.0) : _WaveYPos;
+    WaveXPos = PositionOrCentred(_WaveXPos, main.PanelWidth, WaveCanvasWidth * WaveXZoom);
+    WaveYPos = PositionOrCentred(_WaveYPos, main.PanelHeight, bh * WaveYZoom);
 
     platform::Runtime& rt = engine_.Runtime();
     const int panel = main.PanelHandle;
