@@ -57,13 +57,10 @@ int FadeInOut::SetBitmapFadeInOutAttr(int16_t _BitmapFadeInOutBitmapIDIndex,
     BitmapFadeInOutYZoom = _BitmapFadeInOutYZoom;
 
     const MainPanel& main = engine_.MainPanel();
-    BitmapFadeInOutXPos = _BitmapFadeInOutXPos == -1
-                              ? TruncToInt16((main.PanelWidth - width * BitmapFadeInOutXZoom) / 2.0)
-                              : _BitmapFadeInOutXPos;
+    BitmapFadeInOutXPos =
+        PositionOrCentred(_BitmapFadeInOutXPos, main.PanelWidth, width * BitmapFadeInOutXZoom);
     BitmapFadeInOutYPos =
-        _BitmapFadeInOutYPos == -1
-            ? TruncToInt16((main.PanelHeight - height * BitmapFadeInOutYZoom) / 2.0)
-            : _BitmapFadeInOutYPos;
+        PositionOrCentred(_BitmapFadeInOutYPos, main.PanelHeight, height * BitmapFadeInOutYZoom);
 
     MakeFadeWorkingBitmap(engine_, source, width, height);
 

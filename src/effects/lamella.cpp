@@ -29,12 +29,8 @@ int Lamella::SetLamellaAttr(int16_t _LamellaBitmapIDIndex, int16_t _LamellaXPos,
 
     const SlotPicture picture = PictureOfSlot(engine_.BitmapSelection(), LamellaBitmapIDIndex);
     const MainPanel& main = engine_.MainPanel();
-    LamellaXPos = _LamellaXPos == -1
-                      ? TruncToInt16((main.PanelWidth - picture.width * LamellaXZoom) / 2.0)
-                      : _LamellaXPos;
-    LamellaYPos = _LamellaYPos == -1
-                      ? TruncToInt16((main.PanelHeight - picture.height * LamellaYZoom) / 2.0)
-                      : _LamellaYPos;
+    LamellaXPos = PositionOrCentred(_LamellaXPos, main.PanelWidth, picture.width * LamellaXZoom);
+    LamellaYPos = PositionOrCentred(_LamellaYPos, main.PanelHeight, picture.height * LamellaYZoom);
 
     if (!IsLamellaAngle(LamellaAngle)) {
         return engine_.Report(ReportTitle::FatalError,

@@ -62,12 +62,9 @@ int PixelPic::SetPixelPicAttr(int16_t _PixelPicXPos, int16_t _PixelPicYPos, doub
 
     const SlotPicture picture = PictureOfSlot(engine_.BitmapSelection(), PixelPicBitmapIDIndex);
     const MainPanel& main = engine_.MainPanel();
-    PixelPicXPos = _PixelPicXPos == -1
-                       ? TruncToInt16((main.PanelWidth - picture.width * PixelPicXZoom) / 2.0)
-                       : _PixelPicXPos;
-    PixelPicYPos = _PixelPicYPos == -1
-                       ? TruncToInt16((main.PanelHeight - picture.height * PixelPicYZoom) / 2.0)
-                       : _PixelPicYPos;
+    PixelPicXPos = PositionOrCentred(_PixelPicXPos, main.PanelWidth, picture.width * PixelPicXZoom);
+    PixelPicYPos =
+        PositionOrCentred(_PixelPicYPos, main.PanelHeight, picture.height * PixelPicYZoom);
 
     platform::Runtime& rt = engine_.Runtime();
     const int panel = main.PanelHandle;

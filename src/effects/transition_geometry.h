@@ -23,6 +23,12 @@ inline int16_t TruncToInt16(double v) {
     return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(TruncToInt(v))));
 }
 
+// A place on the main panel: the argument as given, or, when it is -1, the place that centres
+// `size` pixels (a zoomed size, may be fractional) in `panel_extent` pixels, truncated.
+inline int16_t PositionOrCentred(int16_t argument, int panel_extent, double size) {
+    return argument == -1 ? TruncToInt16((panel_extent - size) / 2.0) : argument;
+}
+
 // v rounded up to a whole number, converted like TruncToInt.
 inline int CeilToInt(double v) {
     return TruncToInt(std::ceil(v));

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 
 #include "platform/controls/canvas.h"
@@ -639,6 +640,44 @@ int Runtime::GetCtrlBitmap(int panel, int control, int* bitmap) {
                    : kUIEWrongControlKind;
     }
     *bitmap = state_->AddBitmap(*image);
+    return kUISuccess;
+}
+
+int Runtime::CanvasUpdateBitmap(int panel, int control, Rect area, int bitmap) {
+    int status = kUISuccess;
+    const Canvas* canvas = state_->Find<Canvas>(panel, control, &status);
+    if (canvas == nullptr) return status;
+    auto found = state_->bitmaps.find(bitmap);
+    if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
+    Bitmap& b = found->second;
+    const Surface& content = canvas->Content();
+    const Rect r = ResolveRect(area, content.width, content.height);
+    const int64_t x0 = std::max<int64_t>(r.left, 0);
+    const int64_t y0 = std::max<int64_t>(r.top, 0);
+    const int64_t x1 =
+        std::min<int64_t>({static_cast<int64_t>(r.left) + r.width, content.width, b.image.width});
+    const int64_t y1 =
+        std::min<int64_t>({static_cast<int64_t>(r.top) + r.height, content.height, b.image.height});
+    if (x0 >= x1 || y0 >= y1) return kUISuccess;
+    const size_t count = static_cast<size_t>(x1 - x0);
+    const uint32_t transparent = static_cast<uint32_t>(kTransparent);
+    for (int64_t y = y0; y < y1; ++y) {
+        const uint32_t* in = content.Row(static_cast<int>(y)) + x0;
+        uint32_t* out = b.image.Row(static_cast<int>(y)) + x0;
+        if (canvas->Opaque() && !b.HasMask()) {
+            std::memcpy(out, in, count * sizeof(uint32_t));
+            continue;
+        }
+        for (size_t i = 0; i < count; ++i) {
+            const bool shown = in[i] != transparent;
+            if (!shown && !b.HasMask()) b.mask.assign(b.image.pixels.size(), 1);
+            if (b.HasMask()) {
+                b.mask[static_cast<size_t>(y) * b.image.width + static_cast<size_t>(x0) + i] =
+                    shown ? 1 : 0;
+            }
+            out[i] = shown ? in[i] : 0;
+        }
+    }
     return kUISuccess;
 }
 

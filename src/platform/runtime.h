@@ -248,6 +248,11 @@ class Runtime {
     const Bitmap* FindBitmap(int bitmap) const;
     // A canvas's content, or a picture's image, as a new bitmap.
     int GetCtrlBitmap(int panel, int control, int* bitmap);
+    // Copies the rectangle `area` of a canvas's content (kToFarEdge reaching its far edges)
+    // into the same rectangle of an existing bitmap, clipped to both; the rest of the bitmap
+    // stays. Transparent canvas pixels become masked pixels, as with GetCtrlBitmap. It renews
+    // the part of a canvas snapshot that changed without making a new bitmap.
+    int CanvasUpdateBitmap(int panel, int control, Rect area, int bitmap);
     // What a control shows on the screen (its own pixels, without label), as a new bitmap.
     int GetCtrlDisplayBitmap(int panel, int control, int* bitmap);
     // The rectangle of a panel's visible area as it shows on the screen, as a new bitmap.

@@ -794,9 +794,11 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
      "cells of `_SquareDim` picture pixels. `_SquareFadeInOut` chooses between letting the "
      "cells appear and letting them vanish. `_SquareFadeStyle` is the order in which the cells "
      "start: 1 all together, 2 from the right, 3 from the left, 4 from the top, 5 from the "
-     "bottom; other values keep the counters. More than 50 cells across or down is refused with "
-     "\"CVI-function 'SetBitmapSquareFadeAttr': parameter '_SquareDim' out of range\" (title "
-     "\"fatal error\") and -1."},
+     "bottom; other values keep the counters. More than 50 cells across or down, or a cell size "
+     "of 0 or less, is refused with \"CVI-function 'SetBitmapSquareFadeAttr': parameter "
+     "'_SquareDim' out of range\", a zoom of 0 or less with \"CVI-function "
+     "'SetBitmapSquareFadeAttr': parameter '_SquareZoom' out of range\" (title \"fatal error\") "
+     "and -1; steps after a refused set-up draw nothing."},
     {"SetBitmapSquareValue", Topic::SquareFade,
      "Sets the counter of cell column `_SquareXNum`, row `_SquareYNum` (0 to 49) to "
      "`_SquareValue`: a cell starts when its counter reaches 0, so a negative value starts it "

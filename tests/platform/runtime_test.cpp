@@ -417,6 +417,46 @@ TEST_F(RuntimeTest, CanvasBitmapsKeepTransparencyAsAMask) {
     EXPECT_EQ(Rt().GetCtrlBitmap(panel, ids::kTextCanvas, &bitmap), kUIEWrongControlKind);
 }
 
+TEST_F(RuntimeTest, CanvasUpdateBitmapRenewsOnlyTheRectangle) {
+    const int panel = LoadMain();
+    const int canvas = ids::kEffectCanvas;
+    Rt().SetCtrlAttribute(panel, canvas, Attr::Width, 5);
+    Rt().SetCtrlAttribute(panel, canvas, Attr::Height, 3);
+    Rt().SetCtrlAttribute(panel, canvas, Attr::PictureBgColor, 0x112233);
+    Rt().CanvasClear(panel, canvas, kWholeArea);
+    int bitmap = 0;
+    ASSERT_EQ(Rt().GetCtrlBitmap(panel, canvas, &bitmap), kUISuccess);
+
+    Rt().SetCtrlAttribute(panel, canvas, Attr::FillColor, 0x00FF00);
+    Rt().CanvasDrawRect(panel, canvas, kWholeArea, DrawMode::Interior);
+    // The rectangle reaches beyond the right edge: only columns 3 and 4 of rows 1 and 2 change.
+    ASSERT_EQ(Rt().CanvasUpdateBitmap(panel, canvas, MakeRect(1, 3, kToFarEdge, 9), bitmap),
+              kUISuccess);
+    const Bitmap* b = Rt().FindBitmap(bitmap);
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(b->HasMask());
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(b->image.At(x, y), y >= 1 && x >= 3 ? 0x00FF00u : 0x112233u) << x << y;
+    }
+
+    // Transparent canvas pixels become masked ones; opaque ones unmask again.
+    Rt().SetCtrlAttribute(panel, canvas, Attr::PictureBgColor, kTransparent);
+    Rt().CanvasClear(panel, canvas, MakeRect(0, 0, 1, 2));
+    ASSERT_EQ(Rt().CanvasUpdateBitmap(panel, canvas, kWholeArea, bitmap), kUISuccess);
+    ASSERT_TRUE(b->HasMask());
+    EXPECT_FALSE(b->Opaque(1, 0));
+    EXPECT_TRUE(b->Opaque(2, 0));
+    Rt().CanvasDrawRect(panel, canvas, kWholeArea, DrawMode::Interior);
+    ASSERT_EQ(Rt().CanvasUpdateBitmap(panel, canvas, MakeRect(0, 1, 1, 1), bitmap), kUISuccess);
+    EXPECT_TRUE(b->Opaque(1, 0));
+    EXPECT_FALSE(b->Opaque(0, 0));
+
+    EXPECT_EQ(Rt().CanvasUpdateBitmap(panel, canvas, kWholeArea, bitmap + 100), kUIEInvalidBitmap);
+    EXPECT_EQ(Rt().CanvasUpdateBitmap(panel, ids::kTextCanvas, kWholeArea, bitmap),
+              kUIEWrongControlKind);
+}
+
 TEST_F(RuntimeTest, CanvasPixelsReadBack) {
     const int panel = LoadMain();
     const int canvas = ids::kEffectCanvas;
