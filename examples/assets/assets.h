@@ -9,7 +9,7 @@
 
 #include <string>
 
-// DMD fonts, frame strips, pictures, gfx_extern/ (magic stars, gems), watch dial, LED board.
+// DMD fonts, frame strips, pictures, gfx_extern/ (gems), watch dial, LED board.
 void MakeAssets_core(const std::string& out_dir);
 
 // Further makers: add the declaration here and the call in main.cpp.
@@ -22,3 +22,6 @@ void MakeAssets_text_effects(const std::string& out_dir);
 
 // The extra panel's backdrop for the DMD scene.
 void MakeAssets_dmd(const std::string& out_dir);
+
+// A ball, a title plate, two card sides and gfx_extern/'s magic stars for the sprite scenes.
+void MakeAssets_sprites(const std::string& out_dir);

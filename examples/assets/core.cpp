@@ -1,5 +1,5 @@
-// The core demo assets: DMD font strips, frame strips, pictures of assorted sizes, the magic star
-// and gem images under gfx_extern/, a watch dial and an LED board background.
+// The core demo assets: DMD font strips, frame strips, pictures of assorted sizes, the gem
+// images under gfx_extern/, a watch dial and an LED board background.
 //
 // Sections: DMD fonts; frame strips; pictures; gfx_extern; panels; MakeAssets_core.
 #include <algorithm>
@@ -206,22 +206,6 @@ Image MakeLabelled(int w, int h, uint32_t back, const std::string& label) {
 
 // --- gfx_extern --------------------------------------------------------------------------
 
-// A four-pointed star with a bright core on black.
-Image MakeMagicStar(uint32_t color) {
-    constexpr int kSize = 32;
-    Image image(kSize, kSize);
-    std::vector<double> star;
-    for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4 - kPi / 2;
-        const double r = i % 2 == 0 ? 15.5 : 4.0;
-        star.push_back(16 + r * std::cos(a));
-        star.push_back(16 + r * std::sin(a));
-    }
-    FillPolygon(image, star, color);
-    FillCircle(image, 16, 16, 3.5, Mix(color, 0xFFFFFF, 0.7));
-    return image;
-}
-
 // A cut gem of eight facets around a table; the phases light it more and more.
 Image MakeGem(int phase) {
     constexpr int kSize = 96;
@@ -318,10 +302,6 @@ void MakeAssets_core(const std::string& out_dir) {
     Write(out_dir, "pic_tiny_3x2.bmp", MakeLabelled(3, 2, 0xFF00FF, ""));
 
     // The fixed images the engine reads from gfx_extern/.
-    Write(out_dir, "gfx_extern/MagicStarYellow.bmp", MakeMagicStar(0xFFE020));
-    Write(out_dir, "gfx_extern/MagicStarGreen.bmp", MakeMagicStar(0x40FF40));
-    Write(out_dir, "gfx_extern/MagicStarLilac.bmp", MakeMagicStar(0xC080FF));
-    Write(out_dir, "gfx_extern/MagicStarRed.bmp", MakeMagicStar(0xFF3030));
     for (int phase = 0; phase < 4; ++phase)
         Write(out_dir, "gfx_extern/Schmuckstein" + std::to_string(phase) + ".bmp", MakeGem(phase));
 
