@@ -53,18 +53,22 @@ int XyzAnim::ReportBadIndex(const char* member) {
                               "': argument '_XYZAnimIndex' out of range (must be 0..499)");
 }
 
-int XyzAnim::ReportBadSlot(const char* member, const char* argument) {
-    return engine_.Report(ReportTitle::FatalError, std::string("CVI-function '") + member +
-                                                       "': argument '" + argument +
-                                                       "' out of range (must be 0..499)");
+int XyzAnim::CheckDescription(const char* member, int index, int slot, const char* slot_argument) {
+    if (!IsAnim(index)) return ReportBadIndex(member);
+    if (!BitmapSelection::IsSlot(slot)) {
+        return engine_.Report(ReportTitle::FatalError, std::string("CVI-function '") + member +
+                                                           "': argument '" + slot_argument +
+                                                           "' out of range (must be 0..499)");
+    }
+    return 0;
 }
 
 int XyzAnim::GenerateXYZAnimXYScrollProc(int16_t _XYZAnimIndex, int16_t _XYZAnimBitmapIDIndex,
                                          double _XYZAnimXYZoom, double _XYZAnimXYAngle) {
     const int i = _XYZAnimIndex;
-    if (!IsAnim(i)) return ReportBadIndex("GenerateXYZAnimXYScrollProc");
-    if (!BitmapSelection::IsSlot(_XYZAnimBitmapIDIndex)) {
-        return ReportBadSlot("GenerateXYZAnimXYScrollProc", "_XYZAnimBitmapIDIndex");
+    if (CheckDescription("GenerateXYZAnimXYScrollProc", i, _XYZAnimBitmapIDIndex,
+                         "_XYZAnimBitmapIDIndex") != 0) {
+        return -1;
     }
     XYZAnimBitmapIDIndex[i] = _XYZAnimBitmapIDIndex;
 
@@ -139,9 +143,9 @@ int XyzAnim::GenerateXYZAnimZoomProc(int16_t _XYZAnimIndex, int16_t _XYZAnimBitm
                                      double _XYZAnimZZoomExponent, double _XYZAnimXYAngle,
                                      double _XYZAnimYZMove) {
     const int i = _XYZAnimIndex;
-    if (!IsAnim(i)) return ReportBadIndex("GenerateXYZAnimZoomProc");
-    if (!BitmapSelection::IsSlot(_XYZAnimBitmapIndex)) {
-        return ReportBadSlot("GenerateXYZAnimZoomProc", "_XYZAnimBitmapIndex");
+    if (CheckDescription("GenerateXYZAnimZoomProc", i, _XYZAnimBitmapIndex,
+                         "_XYZAnimBitmapIndex") != 0) {
+        return -1;
     }
     XYZAnimBitmapIDIndex[i] = _XYZAnimBitmapIndex;
 

@@ -63,7 +63,9 @@ class XyzAnim {
   private:
     static bool IsAnim(int index) { return index >= 0 && index < kAnims; }
     int ReportBadIndex(const char* member);
-    int ReportBadSlot(const char* member, const char* argument);
+    // 0 for an animation number and slot within 0..499; otherwise reports the first that is not
+    // and returns -1.
+    int CheckDescription(const char* member, int index, int slot, const char* slot_argument);
 
     Engine& engine_;
 };
