@@ -5,15 +5,10 @@
 // measured in the same run.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include <unistd.h>
-
+#include "bench_support.h"
 #include "engine/engine.h"
 #include "platform/image_file.h"
 
@@ -37,21 +32,19 @@ tov::platform::Surface SpritePicture(int width, int height, uint32_t salt) {
 class SpriteBench {
   public:
     SpriteBench() {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tov-bench-sprites-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir_ / "gfx_extern");
+        const std::filesystem::path& dir = folder_.Path();
+        std::filesystem::create_directories(dir / "gfx_extern");
         for (const char* name :
              {"MagicStarYellow", "MagicStarGreen", "MagicStarLilac", "MagicStarRed"}) {
-            tov::platform::WritePng((dir_ / "gfx_extern" / (std::string(name) + ".bmp")).string(),
+            tov::platform::WritePng((dir / "gfx_extern" / (std::string(name) + ".bmp")).string(),
                                     SpritePicture(32, 32, 0xC0));
         }
         for (int slot = 0; slot < 2; ++slot) {
-            const std::string name = "sprite" + std::to_string(slot) + ".png";
-            tov::platform::WritePng((dir_ / name).string(),
+            tov::platform::WritePng((dir / ("sprite" + std::to_string(slot) + ".png")).string(),
                                     SpritePicture(kPictureWidth, kPictureHeight, slot * 0x80));
         }
         const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
+        std::filesystem::current_path(dir);
         engine_.MainPanel().InstallPanel(0, 0, 800, 600);
         for (int16_t slot = 0; slot < 2; ++slot) {
             engine_.BitmapSelection().AddBitmapToSelection("sprite" + std::to_string(slot) + ".png",
@@ -59,64 +52,26 @@ class SpriteBench {
         }
         std::filesystem::current_path(previous);
     }
-    ~SpriteBench() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
     tov::Engine& Get() { return engine_; }
 
   private:
-    std::filesystem::path dir_;
+    tov::bench::TempFolder folder_{"sprites"};
     tov::Engine engine_;
 };
 
-// Seconds of one memcpy of the picture's pixels: the fastest of several batches.
-double MemcpySeconds() {
-    static const double seconds = [] {
-        std::vector<uint8_t> from(kPictureBytes, 0x5A);
-        std::vector<uint8_t> to(kPictureBytes);
-        constexpr int kBatch = 200;
-        double best = 1e9;
-        for (int round = 0; round < 10; ++round) {
-            const auto start = std::chrono::steady_clock::now();
-            for (int i = 0; i < kBatch; ++i) {
-                from[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
-                std::memcpy(to.data(), from.data(), kPictureBytes);
-                benchmark::DoNotOptimize(to.data());
-                benchmark::ClobberMemory();
-            }
-            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-            best = std::min(best, took.count() / kBatch);
-        }
-        return best;
-    }();
+// One memcpy of the picture's pixels, measured once per run.
+double PictureMemcpySeconds() {
+    static const double seconds = tov::bench::MemcpySeconds(kPictureBytes);
     return seconds;
 }
 
-// Runs `step` with a running counter in the timing loop and reports the mean time per call in
-// microseconds and against the memcpy.
 template <typename Step>
 void TimeSteps(benchmark::State& state, Step step) {
-    const double memcpy_seconds = MemcpySeconds();
-    const auto start = std::chrono::steady_clock::now();
-    int n = 0;
-    for (auto _ : state)
-        step(n++);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    const double per_call = took.count() / static_cast<double>(state.iterations());
-    state.counters["us_per_call"] = per_call * 1e6;
-    state.counters["vs_memcpy"] = per_call / memcpy_seconds;
+    tov::bench::TimeAgainstMemcpy(state, PictureMemcpySeconds(), step);
 }
 
 void BM_MemcpyPicturePixels(benchmark::State& state) {
-    std::vector<uint8_t> from(kPictureBytes, 0x5A);
-    std::vector<uint8_t> to(kPictureBytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), kPictureBytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kPictureBytes);
+    tov::bench::MemcpyLoop(state, kPictureBytes);
 }
 BENCHMARK(BM_MemcpyPicturePixels);
 
