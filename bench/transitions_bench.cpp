@@ -3,15 +3,10 @@
 // time of one memcpy of the picture's pixel bytes, measured in the same run.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include <unistd.h>
-
+#include "bench_support.h"
 #include "engine/engine.h"
 #include "platform/image_file.h"
 #include "platform/panel_ids.h"
@@ -35,82 +30,44 @@ tov::platform::Surface BenchPicture(uint32_t salt) {
 class BenchEngine {
   public:
     BenchEngine() {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tov-bench-transitions-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir_);
+        const std::filesystem::path& dir = folder_.Path();
         const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
+        std::filesystem::current_path(dir);
         engine_.MainPanel().InstallPanel(0, 0, 1024, 512);
         for (int slot = 0; slot < 2; ++slot) {
             const std::string name = "bench" + std::to_string(slot) + ".png";
-            tov::platform::WritePng((dir_ / name).string(), BenchPicture(slot * 0x55));
+            tov::platform::WritePng((dir / name).string(), BenchPicture(slot * 0x55));
             engine_.BitmapSelection().AddBitmapToSelection(name, static_cast<int16_t>(slot), kWidth,
                                                            kHeight);
         }
         std::filesystem::current_path(previous);
     }
-    ~BenchEngine() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
     tov::Engine& Get() { return engine_; }
 
   private:
-    std::filesystem::path dir_;
+    tov::bench::TempFolder folder_{"transitions"};
     tov::Engine engine_;
 };
 
-// Seconds of one memcpy of the picture's pixel bytes (padded 24-bit rows): the fastest of
-// several batches, so that the ratio is against the copy at its best.
-double MemcpySeconds() {
-    static const double seconds = [] {
-        const size_t bytes = static_cast<size_t>((3 * kWidth + 3) & ~3) * kHeight;
-        std::vector<uint8_t> from(bytes, 0x5A);
-        std::vector<uint8_t> to(bytes);
-        constexpr int kBatch = 200;
-        double best = 1e9;
-        for (int round = 0; round < 10; ++round) {
-            const auto start = std::chrono::steady_clock::now();
-            for (int i = 0; i < kBatch; ++i) {
-                from[static_cast<size_t>(i) % bytes] = static_cast<uint8_t>(i);
-                std::memcpy(to.data(), from.data(), bytes);
-                benchmark::DoNotOptimize(to.data());
-                benchmark::ClobberMemory();
-            }
-            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-            best = std::min(best, took.count() / kBatch);
-        }
-        return best;
-    }();
-    return seconds;
-}
+// The picture's pixel bytes: padded 24-bit rows.
+constexpr size_t kPictureBytes = static_cast<size_t>((3 * kWidth + 3) & ~3) * kHeight;
 
 void BM_MemcpyPictureBytes(benchmark::State& state) {
-    const size_t bytes = static_cast<size_t>((3 * kWidth + 3) & ~3) * kHeight;
-    std::vector<uint8_t> from(bytes, 0x5A);
-    std::vector<uint8_t> to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+    tov::bench::MemcpyLoop(state, kPictureBytes);
 }
 BENCHMARK(BM_MemcpyPictureBytes);
 
-// Runs `step` in the timing loop and reports its mean time against the memcpy.
+// One memcpy of the picture's pixel bytes, measured once per run.
+double PictureMemcpySeconds() {
+    static const double seconds = tov::bench::MemcpySeconds(kPictureBytes);
+    return seconds;
+}
+
+// Runs `step` in the timing loop with the numbers 0, 7, 14 ... modulo 101 and reports its mean
+// time against the memcpy of the picture's pixel bytes.
 template <typename Step>
 void RunAgainstMemcpy(benchmark::State& state, Step step) {
-    const double memcpy_seconds = MemcpySeconds();
-    const auto start = std::chrono::steady_clock::now();
-    int n = 0;
-    for (auto _ : state) {
-        step(n);
-        n = (n + 7) % 101;
-    }
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    state.counters["vs_memcpy"] =
-        took.count() / static_cast<double>(state.iterations()) / memcpy_seconds;
+    tov::bench::TimeAgainstMemcpy(state, PictureMemcpySeconds(), [&](int i) { step(i * 7 % 101); });
 }
 
 void BM_FadeInOutStep(benchmark::State& state) {

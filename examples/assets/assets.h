@@ -9,7 +9,7 @@
 
 #include <string>
 
-// DMD fonts, frame strips, pictures, gfx_extern/ (magic stars).
+// DMD fonts, frame strips, pictures.
 void MakeAssets_core(const std::string& out_dir);
 
 // Further makers: add the declaration here and the call in main.cpp.
@@ -28,3 +28,6 @@ void MakeAssets_aux_panels(const std::string& out_dir);
 
 // Pointer dials for the dynamic pictures of the gauge scene.
 void MakeAssets_gauges(const std::string& out_dir);
+
+// A ball, a title plate, two card sides and gfx_extern/'s magic stars for the sprite scenes.
+void MakeAssets_sprites(const std::string& out_dir);

@@ -1,7 +1,6 @@
-// The core demo assets: DMD font strips, frame strips, pictures of assorted sizes and the magic
-// star images under gfx_extern/.
+// The core demo assets: DMD font strips, frame strips and pictures of assorted sizes.
 //
-// Sections: DMD fonts; frame strips; pictures; gfx_extern; MakeAssets_core.
+// Sections: DMD fonts; frame strips; pictures; MakeAssets_core.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -204,24 +203,6 @@ Image MakeLabelled(int w, int h, uint32_t back, const std::string& label) {
     return image;
 }
 
-// --- gfx_extern --------------------------------------------------------------------------
-
-// A four-pointed star with a bright core on black.
-Image MakeMagicStar(uint32_t color) {
-    constexpr int kSize = 32;
-    Image image(kSize, kSize);
-    std::vector<double> star;
-    for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4 - kPi / 2;
-        const double r = i % 2 == 0 ? 15.5 : 4.0;
-        star.push_back(16 + r * std::cos(a));
-        star.push_back(16 + r * std::sin(a));
-    }
-    FillPolygon(image, star, color);
-    FillCircle(image, 16, 16, 3.5, Mix(color, 0xFFFFFF, 0.7));
-    return image;
-}
-
 }  // namespace
 }  // namespace tov::assets
 
@@ -245,10 +226,4 @@ void MakeAssets_core(const std::string& out_dir) {
     Write(out_dir, "pic_ball_16x16.bmp", MakeBall(16, 0x800000, 0xFFA080));
     Write(out_dir, "pic_odd_333x77.bmp", MakeLabelled(333, 77, 0x205020, "333 x 77"));
     Write(out_dir, "pic_tiny_3x2.bmp", MakeLabelled(3, 2, 0xFF00FF, ""));
-
-    // The fixed images the engine reads from gfx_extern/.
-    Write(out_dir, "gfx_extern/MagicStarYellow.bmp", MakeMagicStar(0xFFE020));
-    Write(out_dir, "gfx_extern/MagicStarGreen.bmp", MakeMagicStar(0x40FF40));
-    Write(out_dir, "gfx_extern/MagicStarLilac.bmp", MakeMagicStar(0xC080FF));
-    Write(out_dir, "gfx_extern/MagicStarRed.bmp", MakeMagicStar(0xFF3030));
 }

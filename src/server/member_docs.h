@@ -217,7 +217,8 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
      "direction `_XYZAnimXYAngle` in degrees (0 to below 360; 0 runs left to right, 90 bottom "
      "to top). It fills steps 0 to 158: at step 0 the picture lies just outside the edge it "
      "enters by, at step 79 it is centred, at step 158 it has left by the opposite edge. "
-     "Nothing is drawn."},
+     "Nothing is drawn. An animation number or slot outside 0 to 499 is refused with a \"fatal "
+     "error\" naming the argument, and -1."},
     {"InstallPanel", Topic::MainPanel,
      "The first call of every script. Records the current folder as the base of every relative "
      "file name, empties the bitmap selection, loads the main panel and places it with its "
@@ -232,13 +233,18 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
      "`_XYZAnimZZoomMin` + `_XYZAnimZZoomMax` along the curve (step / 79) to the power "
      "`_XYZAnimZZoomExponent`, and over steps 80 to 159 it shrinks back. Its centre drifts from "
      "the panel centre in the direction `_XYZAnimXYAngle` (degrees), the further the larger it "
-     "is, by up to `_XYZAnimYZMove` pixels at the scale `_XYZAnimZZoomMax`. Nothing is drawn."},
+     "is, by up to `_XYZAnimYZMove` pixels at the scale `_XYZAnimZZoomMax` (none when it is 0). "
+     "Nothing is drawn. An animation number or slot outside 0 to 499 is refused with a \"fatal "
+     "error\" naming the argument, and -1."},
     {"PrepareXYZAnimProc", Topic::XyzAnimation,
      "Gives the picture of animation `_XYZAnimIndex` to the XYZ canvas. The canvas stays where "
      "it is until the first `ShowXYZAnimStep`."},
     {"ShowXYZAnimStep", Topic::XyzAnimation,
      "Moves and sizes the XYZ canvas for step `_XYZAnimStep` of animation `_XYZAnimIndex` (0 "
-     "to 158 for an XY scroll, 0 to 159 for a zoom). No pixel is drawn."},
+     "to 158 for an XY scroll, 0 to 159 for a zoom). No pixel is drawn. A step outside 0 to 159 "
+     "is refused with \"CVI-function 'ShowXYZAnimStep': argument '_XYZAnimStep' out of range "
+     "(must be 0..159)\" (title \"fatal error\") and -1; an animation number outside 0 to 499 "
+     "likewise, naming '_XYZAnimIndex'."},
     {"HideXYZAnim", Topic::XyzAnimation,
      "Parks the XYZ canvas beyond the right edge of the main panel. It also ends a rotating "
      "picture, which uses the same canvas."},
