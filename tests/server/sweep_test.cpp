@@ -59,9 +59,11 @@ const char* NameOf(State state) {
 }
 
 // Members that show a popup with status 0 by design: a font that is not installed, the memory
-// report, and the gem panel's install, which warns once per missing picture and goes on.
+// report, and the gem panel's install and the magic stars' set-up, which warn once per missing
+// picture and go on.
 bool InformsWithSuccess(std::string_view name) {
-    return name == "CheckFont" || name == "ShowMemoryStatus" || name == "InstallGemPanel";
+    return name == "CheckFont" || name == "ShowMemoryStatus" || name == "InstallGemPanel" ||
+           name == "SetMagicStarAttr";
 }
 
 // Members that reach outside the process are not swept.
