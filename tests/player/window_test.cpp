@@ -86,8 +86,9 @@ bool WaitFor(const std::filesystem::path& file, std::chrono::seconds limit) {
     return false;
 }
 
-// The script draws on the main panel and on the extra panel, publishes the headless composition
-// and the panel rectangles at frame 10, and keeps its windows open until the test is done.
+// The script draws on the main panel, the extra panel and a frameless and a framed simple
+// panel, publishes the headless composition and the panel rectangles at frame 10, and keeps its
+// windows open until the test is done.
 constexpr const char* kScript = R"(
 local out = arg[1]
 local obj = CreateObject("tovserver.myQuendal")
@@ -98,6 +99,11 @@ obj:ClearArea(150, 60, 40, 30, 0x00FF7F)
 obj:InstallExtraPanel(300, 220, 120, 80)
 obj:ClearExtra(0, 0, -1, -1, 0x7F00FF)
 obj:ClearExtra(10, 10, 20, 20, 0xFFFFFF)
+obj:InstallSimplePanel(0, 2, 450, 40, 120, 50)
+obj:SimplePanelClearArea(0, 0, 0, -1, -1, 0x30C030)
+obj:SimplePanelClearArea(0, 10, 10, 30, 20, 0xC03030)
+obj:InstallSimplePanel(1, 1, 460, 150, 100, 40)
+obj:SimplePanelClearArea(1, 5, 5, 60, 20, 0xE0E020)
 function tick(frame)
   if frame == 10 then
     runtime.snapshot(out .. "/headless.png")
@@ -190,7 +196,65 @@ TEST(WindowPresenter, ScreenUnderXvfbEqualsTheHeadlessComposition) {
         }
         EXPECT_EQ(differ, 0) << "panel at " << left << "," << top;
     }
-    EXPECT_GE(compared, 2) << "the main and the extra panel";
+    EXPECT_GE(compared, 4) << "the main, the extra and two simple panels";
+}
+
+// Waits until the X display shows a window of this title, at most `limit`.
+bool WaitForTitle(const std::string& display, const std::string& title,
+                  std::chrono::seconds limit = std::chrono::seconds(30)) {
+    const auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        for (const std::string& t : XWindowTitles(display))
+            if (t == title) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+TEST(WindowPresenter, WindowsCarryThePanelTitlesAndPopupsAreMessageBoxes) {
+    VirtualDisplay display(640, 480);
+    if (display.Name().empty()) GTEST_SKIP() << "no Xvfb to run windows on";
+    TempDir dir;
+    // At frame 20 a refused call shows its message; in windows it is a message box that waits
+    // for a person.
+    const std::string script = WriteScript(dir.File("titles.lua"), R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj:InstallPanel(10, 10, 200, 100)
+obj:InstallExtraPanel(300, 10, 120, 80)
+function tick(frame)
+  if frame == 20 then print("status", obj:ShowDMDNumeric(-1)) end
+  if frame == 240 then quit() end
+end
+)");
+    const std::vector<std::string> environment = {"DISPLAY=" + display.Name(),
+                                                  "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=x11",
+                                                  "ASAN_OPTIONS=detect_leaks=0"};
+    RunningPlay play({"--window", script}, environment);
+    ASSERT_TRUE(play.Started());
+    EXPECT_TRUE(WaitForTitle(display.Name(), "tov"));
+    EXPECT_TRUE(WaitForTitle(display.Name(), "extra panel"));
+    for (const std::string& title : XWindowTitles(display.Name()))
+        EXPECT_EQ(title.rfind("tov-play", 0), std::string::npos) << title;
+    const std::string message =
+        "[fatal error] CVI-function 'ShowDMDNumeric': argument '_DMDNumericValue' out of range "
+        "(must be 0..9999999999)";
+    if (WaitForTitle(display.Name(), "fatal error", std::chrono::seconds(8))) {
+        // The script waits on the message box: the call has not returned.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        play.Signal(SIGKILL);
+        EXPECT_EQ(play.Wait().output.find("status"), std::string::npos);
+    } else {
+        // An X server without fonts cannot show a message box; the message is printed with why.
+        const PlayResult r = play.Wait();
+        EXPECT_NE(r.output.find("popup " + message + " (no message box can be shown: "),
+                  std::string::npos)
+            << r.output;
+    }
+    // With --popups log a window run prints its messages and goes on.
+    const PlayResult logged = RunPlay({"--window", "--popups", "log", script}, environment);
+    EXPECT_EQ(logged.exit_status, 0) << logged.output;
+    EXPECT_NE(logged.output.find("popup " + message + "\nstatus\t-1\n"), std::string::npos)
+        << logged.output;
 }
 
 }  // namespace
