@@ -87,6 +87,28 @@ const StepBench kSteps[] = {
              e.Linebox().AddLineboxLine("a line of the credits " + std::to_string(i));
      },
      [](tov::Engine& e, int) { e.Linebox().ShowUpLoopScrollNextStep(); }},
+    // Frames of 100 x 250 pixels cut from the picture in slot 0.
+    {"FrameAnim/ShowFrameAnimFrame", size_t{4} * 100 * kPictureHeight,
+     [](tov::Engine& e) {
+         e.BitmapSelection().BitmapFrameWidth[0] = 100;
+         e.BitmapSelection().BitmapFrameHeight[0] = kPictureHeight;
+         e.FrameAnim().GenerateFrameAnim(0, 0, 100, kPictureHeight, -1, -1);
+         e.FrameAnim().PrepareFrameAnim(0);
+     },
+     [](tov::Engine& e, int n) {
+         e.FrameAnim().ShowFrameAnimFrame(0, static_cast<int16_t>(n % 5));
+     }},
+    {"ZoomText/ShowTextZoomStep", size_t{4} * kPanelWidth * 80,
+     [](tov::Engine& e) {
+         e.ZoomText().GenerateTextZoomProc(0, "JACKPOT", "DejaVu Sans", 1, 0, 0xFFD040, 1, 10, 72);
+         e.ZoomText().PrepareTextZoomProc(0);
+     },
+     [](tov::Engine& e, int n) { e.ZoomText().ShowTextZoomStep(0, static_cast<int16_t>(n)); }},
+    // A 200 x 100 section of the picture onto the DMD canvas.
+    {"AreaDrawing/DrawArea", size_t{4} * 200 * 100, [](tov::Engine&) {},
+     [](tov::Engine& e, int n) {
+         e.AreaDrawing().DrawArea(0, static_cast<int16_t>(n), 50, 200, 100, 100, 100);
+     }},
 };
 
 // The two run-time calls of a fade step on their own, to show where a step's time goes:
