@@ -88,13 +88,16 @@ int FadeInOut::ChangeBitmapFadeInOutBrightness(int16_t _BitmapFadeInOutBrightnes
 
     const PixelLayout& layout = buffers_.layout;
     const int row_bytes = layout.RowBytes();
-    const uint32_t brightness = static_cast<uint32_t>(_BitmapFadeInOutBrightness);
+    // A byte times a brightness of at most 100 is at most 25,500: 16 bits hold it, and the
+    // compiler then scales eight bytes or more at once.
+    const uint16_t brightness = static_cast<uint16_t>(_BitmapFadeInOutBrightness);
     for (int r = 0; r < layout.height; ++r) {
         const size_t offset = static_cast<size_t>(r) * layout.bytes_per_row;
         const uint8_t* source = buffers_.BitmapOriginalColorField1.data() + offset;
         uint8_t* working = buffers_.BitmapWorkingColorField.data() + offset;
         for (int j = 0; j < row_bytes; ++j) {
-            working[j] = static_cast<uint8_t>(source[j] * brightness / 100);
+            const uint16_t scaled = static_cast<uint16_t>(source[j] * brightness);
+            working[j] = static_cast<uint8_t>(scaled / 100);
         }
     }
 

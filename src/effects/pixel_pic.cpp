@@ -112,6 +112,8 @@ int PixelPic::ShowPixelPicStep(int16_t _PixelPicStep) {
     platform::Runtime& rt = engine_.Runtime();
     const int panel = engine_.MainPanel().PanelHandle;
     rt.CanvasStartBatchDraw(panel, ids::kEffectCanvas);
+    blocks_.clear();
+    pieces_.clear();
     for (int n = 0; n < passes && PixelPicAmountPixelDrawnOf1000 < kPasses; ++n) {
         const int k = PixelPicAmountPixelDrawnOf1000;
         const int first = order[static_cast<size_t>(std::max(k, 0))] - 1;
@@ -122,13 +124,18 @@ int PixelPic::ShowPixelPicStep(int16_t _PixelPicStep) {
                 MakeRect(TruncToInt(y * PixelPicYZoom), TruncToInt(x * PixelPicXZoom), block_height,
                          block_width);
             if (PixelPicFadeInOut == 0) {
-                rt.CanvasDrawRect(panel, ids::kEffectCanvas, block, platform::DrawMode::Interior);
+                blocks_.push_back(block);
             } else {
-                rt.CanvasDrawBitmap(panel, ids::kEffectCanvas, picture.bitmap, MakeRect(y, x, 1, 1),
-                                    block);
+                pieces_.push_back({MakeRect(y, x, 1, 1), block});
             }
         }
         PixelPicAmountPixelDrawnOf1000 = static_cast<int16_t>(k + 1);
+    }
+    if (!blocks_.empty()) {
+        rt.CanvasDrawRects(panel, ids::kEffectCanvas, blocks_, platform::DrawMode::Interior);
+    }
+    if (!pieces_.empty()) {
+        rt.CanvasDrawBitmapPieces(panel, ids::kEffectCanvas, picture.bitmap, pieces_);
     }
     rt.CanvasEndBatchDraw(panel, ids::kEffectCanvas);
     return 0;

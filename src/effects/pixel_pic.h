@@ -7,6 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
 
 namespace tov {
 
@@ -46,6 +49,10 @@ class PixelPic {
 
   private:
     Engine& engine_;
+    // The blocks of one step, kept between steps so that a step allocates nothing once the
+    // largest step has run: all are handed to the run-time in one call.
+    std::vector<platform::Rect> blocks_;
+    std::vector<platform::BitmapPiece> pieces_;
 };
 
 }  // namespace tov

@@ -52,4 +52,15 @@ void EncodeBitmapData(const Bitmap& bitmap, std::vector<uint8_t>* bits, std::vec
 int DecodeBitmapData(Bitmap* bitmap, int bytes_per_row, int pixel_depth,
                      std::span<const uint8_t> bits, std::span<const uint8_t> mask);
 
+// The conversion of pixel rows into the run-time's 0x00RRGGBB pixels, as DecodeBitmapData
+// does it: `bits` holds image.height rows of bytes_per_row bytes at the depth (24 or 32, already
+// checked); image's size says how many pixels. `Fastest` takes the quickest path the processor
+// has, `Portable` the word-at-a-time path every processor has; both must give exactly what the
+// byte-by-byte reference gives, and a differential test keeps them so.
+enum class DecodePath { Fastest, Portable };
+void DecodePixelRows(Surface& image, int bytes_per_row, int pixel_depth, const uint8_t* bits,
+                     DecodePath path);
+void DecodePixelRowsReference(Surface& image, int bytes_per_row, int pixel_depth,
+                              const uint8_t* bits);
+
 }  // namespace tov::platform

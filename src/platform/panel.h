@@ -37,9 +37,13 @@ class Panel {
     std::vector<std::unique_ptr<Control>> controls;  // front first
     std::vector<int> children;                       // child panels, back first
 
-    // The composed client area, kept until something on the panel changes.
+    // The composed client area, kept until something on the panel changes: `dirty` composes
+    // all of it again, `damage` (panel coordinates, empty when nothing changed) only that part.
     Surface composed;
     bool dirty = true;
+    Rect damage{};
+    // What composition changed since the presenter last took the pixels (panel coordinates).
+    Rect recomposed{};
 
     Control* Find(int id) const;
     // -1 for a control the panel does not have.

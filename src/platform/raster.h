@@ -62,6 +62,11 @@ void DrawPoint(Surface& s, Point p, Color c);
 // target surface itself.
 void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst);
 
+// Draws each piece as DrawBitmap(s, b, piece.src, piece.dst) would, in order. A piece whose
+// source is one pixel fills its clipped destination with that pixel (or leaves it alone where
+// the mask hides the pixel) without the general copy's set-up: dissolves draw thousands of them.
+void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces);
+
 // Same for a plain surface as source (no mask); src_surface may be s.
 void DrawSurface(Surface& s, const Surface& src_surface, Rect src, Rect dst);
 

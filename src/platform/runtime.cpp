@@ -10,9 +10,12 @@
 #include "platform/runtime.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <type_traits>
 
 #include "platform/controls/canvas.h"
 #include "platform/controls/list_control.h"
@@ -70,7 +73,8 @@ struct Runtime::State {
     std::vector<PopupRecord> popups;
     FontBook fonts;
     Surface screen;
-    bool screen_dirty = true;
+    bool screen_dirty = true;  // compose the whole screen again
+    Rect screen_damage{};      // else only this region (screen coordinates)
     std::string last_file_error;
 
     Panel* FindPanel(int handle) const {
@@ -101,24 +105,64 @@ struct Runtime::State {
     }
 
     // Applies change (returning a status) to the control as kind T; a change that succeeds marks
-    // the panel for composing again.
+    // what the control showed and shows for composing again.
     template <typename T, typename Change>
     int Modify(int panel, int id, Change change) {
         int status = kUISuccess;
         T* typed = Find<T>(panel, id, &status);
         if (typed == nullptr) return status;
+        const Rect before = Bounds(*typed);
         status = change(*typed);
-        if (status == kUISuccess) Touch(panel);
+        if (status != kUISuccess) return status;
+        if constexpr (std::is_same_v<T, Canvas>) {
+            // Drawing changes only what was drawn, within the canvas.
+            const Rect drawn =
+                Intersect(typed->TakeDrawnArea(), MakeRect(0, 0, typed->Height(), typed->Width()));
+            if (IsEmpty(drawn)) return status;
+            Damage(panel, MakeRect(ClampSum(drawn.top, typed->Top()),
+                                   ClampSum(drawn.left, typed->Left()), drawn.height, drawn.width));
+        } else {
+            Damage(panel, before);
+            Damage(panel, Bounds(*typed));
+        }
         return status;
     }
 
-    // Something on the panel changed: it and every panel it lies on are composed again.
-    void Touch(int handle) {
-        for (Panel* p = FindPanel(handle); p != nullptr; p = FindPanel(p->parent)) {
-            p->dirty = true;
+    static int ClampSum(int64_t a, int64_t b) {
+        return static_cast<int>(std::clamp<int64_t>(a + b, INT32_MIN, INT32_MAX));
+    }
+
+    // Where a control can paint on its panel: its rectangle and its label's.
+    Rect Bounds(Control& c) {
+        return Union(MakeRect(c.Top(), c.Left(), c.Height(), c.Width()), c.LabelRect(fonts));
+    }
+
+    // The region (panel coordinates) of the panel changed: it is composed again there, and so
+    // is the part of every panel and of the screen it shows on. Each region is cut to the panel
+    // (and the screen's largest extent) before it joins the others, so that a far-away one
+    // cannot stretch their union beyond the int range.
+    void Damage(int handle, Rect region) {
+        for (Panel* p = FindPanel(handle); p != nullptr;) {
+            region = Intersect(region, MakeRect(0, 0, p->height, p->width));
+            if (IsEmpty(region)) return;
+            p->damage = Union(p->damage, region);
+            region.left = ClampSum(region.left, p->left);
+            region.top = ClampSum(region.top, p->top);
             if (p->parent == 0) break;
+            p = FindPanel(p->parent);
+            if (p == nullptr) return;
         }
-        screen_dirty = true;
+        region = Intersect(region, MakeRect(0, 0, kMaxExtent, kMaxExtent));
+        if (!IsEmpty(region)) screen_damage = Union(screen_damage, region);
+    }
+
+    // Something on the panel changed everywhere: it is composed again whole, and every panel
+    // and the screen where it shows.
+    void Touch(int handle) {
+        Panel* p = FindPanel(handle);
+        if (p == nullptr) return;
+        p->dirty = true;
+        Damage(handle, MakeRect(0, 0, p->height, p->width));
     }
 
     // The panel moved or was shown or hidden: only what it lies on is composed again.
@@ -145,7 +189,7 @@ struct Runtime::State {
         discarded.push_back(info);
         if (Panel* parent = FindPanel(panel->parent)) {
             std::erase(parent->children, handle);
-            parent->dirty = true;
+            Touch(parent->handle);
         }
         std::erase(stacking, handle);
         panels.erase(handle);
@@ -222,6 +266,8 @@ int Runtime::SetPanelAttribute(int panel, Attr attr, int value) {
         state_->Moved(*p);
     } else {
         state_->Touch(panel);
+        // A new size uncovers or covers what lies around the panel.
+        if (attr == Attr::Width || attr == Attr::Height) state_->Moved(*p);
     }
     if (attr == Attr::Enabled) state_->presenter->EnableWindow(p->window, value != 0);
     return kUISuccess;
@@ -259,6 +305,7 @@ int Runtime::SetCtrlAttributeValue(int panel, int control, Attr attr, const Attr
         const double* d = std::get_if<double>(&value);
         return SetCtrlVal(panel, control, d != nullptr ? *d : std::get<int>(value));
     }
+    const Rect before = s.Bounds(*c);
     if (attr == Attr::ZPlanePosition) {
         const int* position = std::get_if<int>(&value);
         if (position == nullptr) return kUIEInvalidValue;
@@ -266,7 +313,10 @@ int Runtime::SetCtrlAttributeValue(int panel, int control, Attr attr, const Attr
     } else {
         status = c->SetAttribute(attr, value, s.fonts);
     }
-    if (status == kUISuccess) s.Touch(panel);
+    if (status == kUISuccess) {
+        s.Damage(panel, before);
+        s.Damage(panel, s.Bounds(*c));
+    }
     return status;
 }
 
@@ -343,8 +393,12 @@ int Runtime::SetCtrlVal(int panel, int control, double value) {
     int status = kUISuccess;
     Control* c = s.FindControl(panel, control, &status);
     if (c == nullptr) return status;
+    const Rect before = s.Bounds(*c);
     status = c->SetValue(value, s.fonts);
-    if (status == kUISuccess) s.Touch(panel);
+    if (status == kUISuccess) {
+        s.Damage(panel, before);
+        s.Damage(panel, s.Bounds(*c));
+    }
     return status;
 }
 
@@ -353,8 +407,12 @@ int Runtime::SetCtrlVal(int panel, int control, std::string_view value) {
     int status = kUISuccess;
     Control* c = s.FindControl(panel, control, &status);
     if (c == nullptr) return status;
+    const Rect before = s.Bounds(*c);
     status = c->SetValue(value, s.fonts);
-    if (status == kUISuccess) s.Touch(panel);
+    if (status == kUISuccess) {
+        s.Damage(panel, before);
+        s.Damage(panel, s.Bounds(*c));
+    }
     return status;
 }
 
@@ -384,7 +442,7 @@ int Runtime::SetCtrlBitmap(int panel, int control, int bitmap) {
         if (b == nullptr) return kUIEInvalidBitmap;
         picture->SetImage(b);
     }
-    s.Touch(panel);
+    s.Damage(panel, s.Bounds(*picture));
     return kUISuccess;
 }
 
@@ -460,6 +518,24 @@ int Runtime::CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect
         const Bitmap* b = FindBitmap(bitmap);
         if (b == nullptr) return kUIEInvalidBitmap;
         canvas.DrawBitmap(*b, src, dst);
+        return kUISuccess;
+    });
+}
+
+int Runtime::CanvasDrawBitmapPieces(int panel, int control, int bitmap,
+                                    std::span<const BitmapPiece> pieces) {
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        const Bitmap* b = FindBitmap(bitmap);
+        if (b == nullptr) return kUIEInvalidBitmap;
+        canvas.DrawBitmapPieces(*b, pieces);
+        return kUISuccess;
+    });
+}
+
+int Runtime::CanvasDrawRects(int panel, int control, std::span<const Rect> rects, DrawMode mode) {
+    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
+        if (!ValidMode(mode)) return kUIEInvalidValue;
+        canvas.DrawRects(rects, mode);
         return kUISuccess;
     });
 }
@@ -918,6 +994,44 @@ int Runtime::ComposeControlStatus(int panel, int control, Surface* out) {
     return kUISuccess;
 }
 
+namespace {
+
+// Composes the region (screen coordinates) of the screen into out, sized to the region: the
+// desktop where no panel (with its frame) lies, then each visible top-level panel in stacking
+// order with its frame. `panel_pixels` gives a panel's composed client area.
+void ComposeScreenRegion(const std::vector<Panel*>& shown, Rect region,
+                         const std::function<const Surface&(Panel&)>& panel_pixels, Surface& out) {
+    if (out.width != region.width || out.height != region.height) {
+        out.Reset(region.width, region.height);
+    }
+    const auto clamp = [](int64_t v) {
+        return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    // Panel rectangles relative to the region's top-left corner.
+    const auto client_of = [&](const Panel& p) {
+        return MakeRect(clamp(static_cast<int64_t>(p.top) - region.top),
+                        clamp(static_cast<int64_t>(p.left) - region.left), p.height, p.width);
+    };
+    std::vector<Rect> covered;
+    for (const Panel* p : shown) {
+        const Rect client = client_of(*p);
+        const int64_t frame = p->frame ? kFrameWidth : 0;
+        covered.push_back(MakeRect(clamp(client.top - frame), clamp(client.left - frame),
+                                   clamp(client.height + 2 * frame),
+                                   clamp(client.width + 2 * frame)));
+    }
+    FillUncovered(out, covered, kDesktopColor);
+    for (Panel* p : shown) {
+        const Rect client = client_of(*p);
+        if (p->frame) DrawFrame(out, client);
+        const Surface& pixels = panel_pixels(*p);
+        CopyOnto(out, client.left, client.top, pixels, MakeRect(0, 0, pixels.height, pixels.width),
+                 false);
+    }
+}
+
+}  // namespace
+
 const Surface& Runtime::ComposeScreen() {
     State& s = *state_;
     int width = 0;
@@ -926,33 +1040,37 @@ const Surface& Runtime::ComposeScreen() {
     width = std::clamp(width, 0, kMaxExtent);
     height = std::clamp(height, 0, kMaxExtent);
     if (static_cast<int64_t>(width) * height > kMaxPixels) height = width = 0;
-    if (!s.screen_dirty && s.screen.width == width && s.screen.height == height) return s.screen;
-    // The desktop shows only where no panel (with its frame) lies.
-    if (s.screen.width != width || s.screen.height != height) s.screen.Reset(width, height);
-    std::vector<Rect> covered;
-    for (int handle : s.stacking) {
-        const Panel* p = s.FindPanel(handle);
-        if (p == nullptr || !p->visible) continue;
-        const int64_t frame = p->frame ? kFrameWidth : 0;
-        const auto clamp = [](int64_t v) {
-            return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-        };
-        covered.push_back(MakeRect(clamp(p->top - frame), clamp(p->left - frame),
-                                   clamp(p->height + 2 * frame), clamp(p->width + 2 * frame)));
-    }
-    FillUncovered(s.screen, covered, kDesktopColor);
-    const auto find = [&s](int h) { return s.FindPanel(h); };
+    const Rect whole = MakeRect(0, 0, height, width);
+    const bool same_size = s.screen.width == width && s.screen.height == height;
+    const Rect region = s.screen_dirty || !same_size ? whole : Intersect(s.screen_damage, whole);
+    s.screen_dirty = false;
+    s.screen_damage = Rect{};
+    if (IsEmpty(region) && same_size) return s.screen;
+    std::vector<Panel*> shown;
     for (int handle : s.stacking) {
         Panel* p = s.FindPanel(handle);
-        if (p == nullptr || !p->visible) continue;
-        const Rect client = MakeRect(p->top, p->left, p->height, p->width);
-        if (p->frame) DrawFrame(s.screen, client);
-        const Surface& pixels = ComposedPanel(*p, find, s.fonts);
-        CopyOnto(s.screen, p->left, p->top, pixels, MakeRect(0, 0, pixels.height, pixels.width),
-                 false);
+        if (p != nullptr && p->visible) shown.push_back(p);
     }
-    s.screen_dirty = false;
+    const auto find = [&s](int h) { return s.FindPanel(h); };
+    const auto pixels = [&](Panel& p) -> const Surface& { return ComposedPanel(p, find, s.fonts); };
+    if (region == whole) {
+        ComposeScreenRegion(shown, whole, pixels, s.screen);
+        return s.screen;
+    }
+    // Only the changed region: composed aside, then copied in.
+    thread_local Surface part;
+    ComposeScreenRegion(shown, region, pixels, part);
+    CopyOnto(s.screen, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
+             false);
     return s.screen;
+}
+
+const Surface& Runtime::ComposeScreenWhole() {
+    State& s = *state_;
+    s.screen_dirty = true;
+    for (auto& [handle, panel] : s.panels)
+        panel->dirty = true;
+    return ComposeScreen();
 }
 
 bool Runtime::ComposePanel(int panel, Surface* out) {
@@ -962,6 +1080,16 @@ bool Runtime::ComposePanel(int panel, Surface* out) {
     *out = ComposedPanel(
         *p, [this](int h) { return state_->FindPanel(h); }, state_->fonts);
     return true;
+}
+
+const Surface* Runtime::ComposedPanelPixels(int panel, Rect* changed) {
+    Panel* p = state_->FindPanel(panel);
+    if (p == nullptr) return nullptr;
+    const Surface& pixels = ComposedPanel(
+        *p, [this](int h) { return state_->FindPanel(h); }, state_->fonts);
+    if (changed != nullptr) *changed = p->recomposed;
+    p->recomposed = Rect{};
+    return &pixels;
 }
 
 bool Runtime::ComposeControl(int panel, int control, Surface* out) {

@@ -219,7 +219,13 @@ class Runtime {
     // (kToFarEdge reaches the far edge of the bitmap or the canvas). A dst height and width of
     // kKeepSameSize draw the source unscaled at dst's top-left corner.
     int CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect dst);
+    // Many pieces of one bitmap in one call, drawn in their order: the same pixels as one
+    // CanvasDrawBitmap a piece, without a look-up of the canvas and the bitmap for each.
+    int CanvasDrawBitmapPieces(int panel, int control, int bitmap,
+                               std::span<const BitmapPiece> pieces);
     int CanvasDrawRect(int panel, int control, Rect r, DrawMode mode);
+    // Many rectangles in one call, drawn in their order as one CanvasDrawRect each would.
+    int CanvasDrawRects(int panel, int control, std::span<const Rect> rects, DrawMode mode);
     int CanvasDrawOval(int panel, int control, Rect r, DrawMode mode);
     int CanvasDrawPoly(int panel, int control, std::span<const Point> points, bool closed,
                        DrawMode mode);
@@ -296,10 +302,18 @@ class Runtime {
     // A control's kind and properties; false for a control that does not exist.
     bool DescribeControl(int panel, int control, ControlDescription* out);
     void ClearPopups();
-    // The virtual screen with every visible top-level panel composed on it.
+    // The virtual screen with every visible top-level panel composed on it. Only the region
+    // that changed since the last call is composed again.
     const Surface& ComposeScreen();
+    // The same pixels composed from scratch, every panel whole: the reference the damage-limited
+    // composition must equal.
+    const Surface& ComposeScreenWhole();
     // A panel's pixels (controls composed, no frame); false for a panel that does not exist.
     bool ComposePanel(int panel, Surface* out);
+    // The same pixels where the run-time keeps them, valid until the next change (nullptr for a
+    // panel that does not exist), and in *changed the region (panel coordinates) composed again
+    // since the previous call for the panel: a presenter uploads only that.
+    const Surface* ComposedPanelPixels(int panel, Rect* changed);
     // A control's own pixels as the screen shows them (no label).
     bool ComposeControl(int panel, int control, Surface* out);
     int SnapshotScreen(const std::string& png_path);

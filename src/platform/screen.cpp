@@ -7,10 +7,6 @@
 
 namespace tov::platform {
 
-namespace {
-
-// The intersection of two rectangles (width or height 0 when they do not meet), computed in
-// 64 bits so that no position a script sets can overflow.
 Rect Intersect(Rect a, Rect b) {
     const int64_t x0 = std::max<int64_t>(a.left, b.left);
     const int64_t y0 = std::max<int64_t>(a.top, b.top);
@@ -23,9 +19,27 @@ Rect Intersect(Rect a, Rect b) {
                     static_cast<int>(x1 - x0));
 }
 
+namespace {
+
 int Clamp32(int64_t v) {
     return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
+
+}  // namespace
+
+Rect Union(Rect a, Rect b) {
+    if (IsEmpty(a)) return IsEmpty(b) ? Rect{} : b;
+    if (IsEmpty(b)) return a;
+    const int64_t x0 = std::min(a.left, b.left);
+    const int64_t y0 = std::min(a.top, b.top);
+    const int64_t x1 =
+        std::max(static_cast<int64_t>(a.left) + a.width, static_cast<int64_t>(b.left) + b.width);
+    const int64_t y1 =
+        std::max(static_cast<int64_t>(a.top) + a.height, static_cast<int64_t>(b.top) + b.height);
+    return MakeRect(static_cast<int>(y0), static_cast<int>(x0), Clamp32(y1 - y0), Clamp32(x1 - x0));
+}
+
+namespace {
 
 // Paints one control's visible part onto out, whose pixel (0, 0) is panel pixel (ox, oy).
 void ComposeControl(Control& control, int64_t ox, int64_t oy, FontBook& fonts, Surface& out) {
@@ -142,21 +156,51 @@ void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fon
     }
 }
 
-const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
-                             FontBook& fonts) {
-    if (!panel.dirty && panel.composed.width == panel.width &&
-        panel.composed.height == panel.height) {
-        return panel.composed;
-    }
-    ComposeRegion(panel, MakeRect(0, 0, panel.height, panel.width), nullptr, fonts, panel.composed);
+namespace {
+
+// Composes the region (panel coordinates) of the panel with its visible child panels into
+// out, sized to the region.
+void ComposeWithChildren(Panel& panel, Rect region, const std::function<Panel*(int)>& find_panel,
+                         FontBook& fonts, bool whole, Surface& out) {
+    ComposeRegion(panel, region, nullptr, fonts, out);
     for (int handle : panel.children) {
         Panel* child = find_panel(handle);
         if (child == nullptr || !child->visible) continue;
-        const Surface& pixels = ComposedPanel(*child, find_panel, fonts);
-        CopyOnto(panel.composed, child->left, child->top, pixels,
+        const Surface& pixels = whole ? ComposedPanelWhole(*child, find_panel, fonts)
+                                      : ComposedPanel(*child, find_panel, fonts);
+        CopyOnto(out, Clamp32(static_cast<int64_t>(child->left) - region.left),
+                 Clamp32(static_cast<int64_t>(child->top) - region.top), pixels,
                  MakeRect(0, 0, pixels.height, pixels.width), false);
     }
+}
+
+}  // namespace
+
+const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
+                             FontBook& fonts) {
+    const Rect whole = MakeRect(0, 0, panel.height, panel.width);
+    if (panel.dirty || panel.composed.width != panel.width ||
+        panel.composed.height != panel.height) {
+        return ComposedPanelWhole(panel, find_panel, fonts);
+    }
+    const Rect region = Intersect(panel.damage, whole);
+    panel.damage = Rect{};
+    if (IsEmpty(region)) return panel.composed;
+    panel.recomposed = Union(panel.recomposed, region);
+    thread_local Surface part;
+    ComposeWithChildren(panel, region, find_panel, fonts, false, part);
+    CopyOnto(panel.composed, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
+             false);
+    return panel.composed;
+}
+
+const Surface& ComposedPanelWhole(Panel& panel, const std::function<Panel*(int)>& find_panel,
+                                  FontBook& fonts) {
+    ComposeWithChildren(panel, MakeRect(0, 0, panel.height, panel.width), find_panel, fonts, true,
+                        panel.composed);
     panel.dirty = false;
+    panel.damage = Rect{};
+    panel.recomposed = MakeRect(0, 0, panel.height, panel.width);
     return panel.composed;
 }
 

@@ -33,6 +33,13 @@ constexpr Rect MakeRect(int top, int left, int height, int width) {
     return Rect{top, left, height, width};
 }
 
+// One piece of a bitmap drawn into a canvas: the src rectangle of the bitmap stretched or shrunk
+// to the dst rectangle of the canvas, as CanvasDrawBitmap draws it.
+struct BitmapPiece {
+    Rect src;
+    Rect dst;
+};
+
 // The whole of a bitmap, canvas or control.
 constexpr Rect kWholeArea = MakeRect(0, 0, kToFarEdge, kToFarEdge);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace tov::platform {
@@ -71,6 +72,31 @@ TEST(BitmapData, SetRefusesBadLayoutsAndChangesNothing) {
     EXPECT_LT(DecodeBitmapData(nullptr, 8, 24, bits, {}), 0);
     EXPECT_EQ(b.image.pixels, before);
     EXPECT_EQ(b.bytes_per_row, 8);
+}
+
+// The fast conversions of pixel rows against the byte-by-byte reference, on random sizes, row
+// lengths (padded or not, down to exactly the pixels' bytes, so that a read past the data shows
+// under the address sanitiser) and random bytes.
+TEST(BitmapData, FastDecodePathsGiveTheReferencePixels) {
+    std::mt19937 random(22);
+    for (int round = 0; round < 400; ++round) {
+        const int depth = round % 3 == 0 ? 32 : 24;
+        const int width = 1 + static_cast<int>(random() % 70);
+        const int height = 1 + static_cast<int>(random() % 5);
+        const int bytes_per_row = width * depth / 8 + static_cast<int>(random() % 9);
+        Bytes bits(static_cast<size_t>(bytes_per_row) * height);
+        for (uint8_t& byte : bits)
+            byte = static_cast<uint8_t>(random());
+        Surface reference(width, height, 0xDEADBEEF);
+        DecodePixelRowsReference(reference, bytes_per_row, depth, bits.data());
+        for (DecodePath path : {DecodePath::Fastest, DecodePath::Portable}) {
+            Surface fast(width, height, 0xDEADBEEF);
+            DecodePixelRows(fast, bytes_per_row, depth, bits.data(), path);
+            ASSERT_EQ(fast.pixels, reference.pixels)
+                << width << " x " << height << ", " << bytes_per_row << " bytes a row, depth "
+                << depth << (path == DecodePath::Fastest ? ", fastest" : ", portable");
+        }
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <fstream>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -477,6 +478,67 @@ TEST_F(RuntimeTest, CanvasPixelsReadBack) {
     EXPECT_EQ(Rt().CanvasEndBatchDraw(panel, canvas), kUIEInvalidValue);
     EXPECT_EQ(Rt().CanvasStartBatchDraw(panel, canvas), kUISuccess);
     EXPECT_EQ(Rt().CanvasEndBatchDraw(panel, canvas), kUISuccess);
+}
+
+// The batched drawing calls against one call a piece or a rectangle, on random pieces that
+// stretch, shrink, overlap, clip at every edge and reach the far edges, from a masked bitmap:
+// the batch's fill of one-pixel sources must give what the general copy gives.
+TEST_F(RuntimeTest, BatchedCanvasDrawingEqualsOneCallEach) {
+    const int panel = LoadMain();
+    const int batched = ids::kEffectCanvas;
+    const int single = ids::kConstructCanvas;
+    for (int canvas : {batched, single}) {
+        Rt().SetCtrlAttribute(panel, canvas, Attr::Width, 37);
+        Rt().SetCtrlAttribute(panel, canvas, Attr::Height, 23);
+        Rt().SetCtrlAttribute(panel, canvas, Attr::FillColor, 0x123456);
+        Rt().SetCtrlAttribute(panel, canvas, Attr::PenColor, 0xABCDEF);
+        Rt().SetCtrlAttribute(panel, canvas, Attr::PenWidth, 2);
+    }
+    std::mt19937 random(4);
+    Surface picture(11, 7);
+    for (uint32_t& pixel : picture.pixels)
+        pixel = random() & 0xFFFFFF;
+    int bitmap = 0;
+    ASSERT_EQ(Rt().NewBitmap(picture, &bitmap), kUISuccess);
+    std::vector<uint8_t> mask(static_cast<size_t>(MaskBytesPerRow(11)) * 7);
+    for (uint8_t& byte : mask)
+        byte = static_cast<uint8_t>(random());
+    std::vector<uint8_t> bits;
+    std::vector<uint8_t> no_mask;
+    ASSERT_EQ(Rt().GetBitmapData(bitmap, &bits, &no_mask), kUISuccess);
+    ASSERT_EQ(Rt().SetBitmapData(bitmap, PaddedBytesPerRow(11), 24, bits, mask), kUISuccess);
+
+    const auto any = [&](int low, int high) {
+        return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
+    };
+    const auto rect = [&] { return MakeRect(any(-4, 25), any(-4, 40), any(-1, 12), any(-1, 12)); };
+    for (int round = 0; round < 20; ++round) {
+        std::vector<BitmapPiece> pieces(static_cast<size_t>(any(0, 30)));
+        for (BitmapPiece& piece : pieces) {
+            piece = {MakeRect(any(-2, 8), any(-2, 12), any(-1, 4), any(-1, 4)), rect()};
+            // Half of them one source pixel, which the batch draws as a fill.
+            if (any(0, 1) == 0) piece.src.height = piece.src.width = 1;
+            if (any(0, 5) == 0) piece.dst.height = piece.dst.width = kKeepSameSize;
+        }
+        std::vector<Rect> rects(static_cast<size_t>(any(0, 8)));
+        for (Rect& r : rects)
+            r = rect();
+        const auto mode = static_cast<DrawMode>(any(1, 3));
+
+        ASSERT_EQ(Rt().CanvasDrawBitmapPieces(panel, batched, bitmap, pieces), kUISuccess);
+        ASSERT_EQ(Rt().CanvasDrawRects(panel, batched, rects, mode), kUISuccess);
+        for (const BitmapPiece& piece : pieces)
+            Rt().CanvasDrawBitmap(panel, single, bitmap, piece.src, piece.dst);
+        for (const Rect& r : rects)
+            Rt().CanvasDrawRect(panel, single, r, mode);
+
+        std::vector<uint32_t> want(37 * 23), got(37 * 23);
+        ASSERT_EQ(Rt().CanvasGetPixels(panel, single, kWholeArea, want), kUISuccess);
+        ASSERT_EQ(Rt().CanvasGetPixels(panel, batched, kWholeArea, got), kUISuccess);
+        ASSERT_EQ(got, want) << "round " << round;
+    }
+    EXPECT_EQ(Rt().CanvasDrawBitmapPieces(panel, batched, 999999, {}), kUIEInvalidBitmap);
+    EXPECT_EQ(Rt().CanvasDrawRects(panel, batched, {}, static_cast<DrawMode>(7)), kUIEInvalidValue);
 }
 
 TEST_F(RuntimeTest, MemoryStatusAndDirectory) {

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
+#include <memory>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "platform/panel_ids.h"
@@ -295,6 +299,127 @@ TEST(ScreenCache, ComposingAfterEveryStepEqualsComposingOnce) {
             steps[i](once, b);
         }
         EXPECT_EQ(stepped.ComposeScreen().pixels, once.ComposeScreen().pixels) << count;
+    }
+}
+
+// Damage-limited composition against composition from scratch: two run-times get the same
+// random changes (controls moved, resized, shown, hidden, restacked, relabelled and given new
+// values, canvases drawn on, panels moved, recoloured, shown and hidden, a child panel among
+// them); one composes only what changed, the other everything, after every change or few.
+TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
+    struct Side {
+        std::unique_ptr<Runtime> rt;
+        int main = 0;
+        int simple = 0;
+        int child = 0;
+    };
+    const auto make_side = [] {
+        auto presenter = std::make_unique<HeadlessPresenter>();
+        presenter->SetEcho(false);
+        presenter->SetScreenSize(360, 240);
+        Side side{std::make_unique<Runtime>(std::move(presenter))};
+        Runtime& rt = *side.rt;
+        side.main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        side.simple = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel);
+        side.child =
+            rt.LoadPanelEx(side.main, kPublicPanelFile, public_panels::kFirstSimplePanel + 1);
+        for (int panel : {side.main, side.simple, side.child}) {
+            rt.SetPanelAttribute(panel, Attr::Width, 160);
+            rt.SetPanelAttribute(panel, Attr::Height, 120);
+            rt.DisplayPanel(panel);
+        }
+        rt.SetPanelAttribute(side.main, Attr::Left, 20);
+        rt.SetPanelAttribute(side.main, Attr::Top, 30);
+        rt.SetCtrlAttribute(side.main, ids::kTextCanvas, Attr::Width, 120);
+        rt.SetCtrlVal(side.main, ids::kTextCanvas, "A ticker");
+        return side;
+    };
+    Side damaged = make_side();
+    Side whole = make_side();
+
+    std::mt19937 random(22);
+    const auto any = [&](int low, int high) {
+        return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
+    };
+    const int controls[] = {ids::kMagicStarLilac, ids::kXyzCanvas, ids::kConstructCanvas,
+                            ids::kEffectCanvas,   ids::kDmdCanvas, ids::kTextCanvas,
+                            ids::kTntText,        ids::kDynPic0,   ids::kLinebox};
+    const int canvases[] = {ids::kConstructCanvas, ids::kEffectCanvas, ids::kDmdCanvas};
+    for (int round = 0; round < 300; ++round) {
+        // One random change, drawn once and applied to both sides alike.
+        const int kind = any(0, 9);
+        const int control = controls[any(0, 8)];
+        const int canvas = canvases[any(0, 2)];
+        // Now and then a position at the end of the int range, far from everything.
+        const int a = any(0, 40) == 0 ? INT32_MIN : any(-40, 200);
+        const int b = any(0, 40) == 0 ? INT32_MAX : any(-40, 200);
+        const int size = any(0, 90);
+        const uint32_t color = random() & 0xFFFFFF;
+        const std::string text = "text " + std::to_string(any(0, 99999));
+        const int panel_pick = any(0, 2);
+        for (Side* side : {&damaged, &whole}) {
+            Runtime& rt = *side->rt;
+            const int panel = panel_pick == 0   ? side->main
+                              : panel_pick == 1 ? side->simple
+                                                : side->child;
+            switch (kind) {
+                case 0:
+                    rt.SetCtrlAttribute(side->main, control, Attr::Left, a);
+                    rt.SetCtrlAttribute(side->main, control, Attr::Top, b);
+                    break;
+                case 1:
+                    rt.SetCtrlAttribute(side->main, control, Attr::Width, size + 1);
+                    rt.SetCtrlAttribute(side->main, control, Attr::Height, size / 2 + 1);
+                    break;
+                case 2:
+                    rt.SetCtrlAttribute(side->main, control, Attr::Visible, a & 1);
+                    break;
+                case 3:
+                    rt.SetCtrlAttribute(side->main, control, Attr::ZPlanePosition, size % 12);
+                    break;
+                case 4:
+                    rt.SetCtrlVal(side->main, (a & 1) == 0 ? ids::kTextCanvas : ids::kTntText,
+                                  text);
+                    rt.SetCtrlAttribute(side->main, ids::kTntText, Attr::LabelText, text);
+                    rt.SetCtrlAttribute(side->main, ids::kTntText, Attr::LabelVisible, b & 1);
+                    break;
+                case 5:
+                    rt.SetCtrlAttribute(side->main, canvas, Attr::FillColor,
+                                        static_cast<int>(color));
+                    rt.CanvasDrawRect(side->main, canvas, MakeRect(b, a, size, size),
+                                      DrawMode::Interior);
+                    rt.CanvasDrawPoint(side->main, canvas, MakePoint(b, a));
+                    break;
+                case 6:
+                    rt.SetPanelAttribute(panel, Attr::Left, a);
+                    rt.SetPanelAttribute(panel, Attr::Top, b);
+                    break;
+                case 7:
+                    rt.SetPanelAttribute(panel, Attr::BackColor, static_cast<int>(color));
+                    break;
+                case 8:
+                    if ((a & 1) == 0) {
+                        rt.HidePanel(panel);
+                    } else {
+                        rt.DisplayPanel(panel);
+                    }
+                    break;
+                default:
+                    rt.SetPanelAttribute(panel, Attr::Width, 60 + size);
+                    break;
+            }
+        }
+        if (any(0, 2) == 0) continue;  // sometimes several changes make one frame
+        const Surface& got = damaged.rt->ComposeScreen();
+        const Surface& want = whole.rt->ComposeScreenWhole();
+        ASSERT_EQ(got.width, want.width);
+        ASSERT_EQ(got.height, want.height);
+        const auto differs =
+            std::mismatch(got.pixels.begin(), got.pixels.end(), want.pixels.begin());
+        ASSERT_TRUE(differs.first == got.pixels.end())
+            << "round " << round << " (change " << kind << "): pixel ("
+            << (differs.first - got.pixels.begin()) % got.width << ", "
+            << (differs.first - got.pixels.begin()) / got.width << ")";
     }
 }
 

@@ -1,6 +1,10 @@
 #include "platform/controls/canvas.h"
 
 #include <algorithm>
+#include <climits>
+
+#include "platform/raster.h"
+#include "platform/screen.h"
 
 namespace tov::platform {
 
@@ -23,6 +27,19 @@ void FillRaw(Surface& s, Rect r, uint32_t pixel) {
 uint32_t BackgroundPixel(Color background) {
     return background == kTransparent ? static_cast<uint32_t>(kTransparent)
                                       : static_cast<uint32_t>(background);
+}
+
+}  // namespace
+
+namespace {
+
+// The destination rectangle a bitmap draw may change, as DrawBitmap resolves it.
+Rect BitmapDestination(const tov::platform::Bitmap& bitmap, Rect src, Rect dst,
+                       const tov::platform::Surface& target) {
+    src = ResolveRect(src, bitmap.image.width, bitmap.image.height);
+    if (dst.height == kKeepSameSize) dst.height = src.height;
+    if (dst.width == kKeepSameSize) dst.width = src.width;
+    return ResolveRect(dst, target.width, target.height);
 }
 
 }  // namespace
@@ -98,34 +115,53 @@ const tov::platform::Surface* Canvas::OwnPixels(bool* may_be_transparent) const 
 
 void Canvas::Describe(std::vector<std::pair<std::string, ControlValue>>*) const {}
 
+void Canvas::DrawBitmapPieces(const tov::platform::Bitmap& bitmap,
+                              std::span<const BitmapPiece> pieces) {
+    tov::platform::DrawBitmapPieces(content_, bitmap, pieces);
+    Rect drawn{};
+    for (const BitmapPiece& piece : pieces)
+        drawn = Union(drawn, BitmapDestination(bitmap, piece.src, piece.dst, content_));
+    MarkDrawn(drawn);
+}
+
+void Canvas::DrawRects(std::span<const Rect> rects, DrawMode mode) {
+    Rect drawn{};
+    for (const Rect& r : rects) {
+        tov::platform::DrawRect(content_, r, mode, CurrentPen(), look_.fill_color);
+        drawn = Union(drawn, ResolveRect(r, content_.width, content_.height));
+    }
+    MarkDrawn(drawn);
+}
+
 void Canvas::DrawBitmap(const tov::platform::Bitmap& bitmap, Rect src, Rect dst) {
     tov::platform::DrawBitmap(content_, bitmap, src, dst);
-    MarkDirty();
+    MarkDrawn(BitmapDestination(bitmap, src, dst, content_));
 }
 
 void Canvas::DrawRect(Rect r, DrawMode mode) {
     tov::platform::DrawRect(content_, r, mode, CurrentPen(), look_.fill_color);
-    MarkDirty();
+    MarkDrawn(ResolveRect(r, content_.width, content_.height));
 }
 
 void Canvas::DrawOval(Rect r, DrawMode mode) {
     tov::platform::DrawOval(content_, r, mode, CurrentPen(), look_.fill_color);
-    MarkDirty();
+    MarkDrawn(ResolveRect(r, content_.width, content_.height));
 }
 
 void Canvas::DrawPoly(std::span<const Point> points, bool closed, DrawMode mode) {
     tov::platform::DrawPoly(content_, points, closed, mode, CurrentPen(), look_.fill_color);
-    MarkDirty();
+    MarkDrawn(AroundPoints(points));
 }
 
 void Canvas::DrawLine(Point a, Point b) {
     tov::platform::DrawLine(content_, a, b, CurrentPen());
-    MarkDirty();
+    const Point ends[] = {a, b};
+    MarkDrawn(AroundPoints(ends));
 }
 
 void Canvas::DrawPoint(Point p) {
     tov::platform::DrawPoint(content_, p, look_.pen_color);
-    MarkDirty();
+    MarkDrawn(MakeRect(p.y, p.x, 1, 1));
 }
 
 void Canvas::Clear(Rect r) {
@@ -138,7 +174,39 @@ void Canvas::Clear(Rect r) {
                static_cast<int64_t>(resolved.left) + resolved.width >= content_.width) {
         may_be_transparent_ = false;  // every pixel is the opaque background now
     }
+    MarkDrawn(resolved);
+}
+
+void Canvas::MarkDrawn(Rect r) {
+    // Within the content first, so that far-away coordinates cannot stretch the union.
+    drawn_ = Union(drawn_, Intersect(r, MakeRect(0, 0, content_.height, content_.width)));
     MarkDirty();
+}
+
+Rect Canvas::AroundPoints(std::span<const Point> points) const {
+    if (points.empty()) return Rect{};
+    // Lines are centred on their points: the pen's width on every side holds them.
+    const int64_t t = std::max(look_.pen_width, 1);
+    int64_t x0 = INT64_MAX, y0 = INT64_MAX, x1 = INT64_MIN, y1 = INT64_MIN;
+    for (const Point& p : points) {
+        x0 = std::min<int64_t>(x0, p.x - t);
+        y0 = std::min<int64_t>(y0, p.y - t);
+        x1 = std::max<int64_t>(x1, p.x + t + 1);
+        y1 = std::max<int64_t>(y1, p.y + t + 1);
+    }
+    x0 = std::max<int64_t>(x0, 0);
+    y0 = std::max<int64_t>(y0, 0);
+    x1 = std::min<int64_t>(x1, content_.width);
+    y1 = std::min<int64_t>(y1, content_.height);
+    if (x1 <= x0 || y1 <= y0) return Rect{};
+    return MakeRect(static_cast<int>(y0), static_cast<int>(x0), static_cast<int>(y1 - y0),
+                    static_cast<int>(x1 - x0));
+}
+
+Rect Canvas::TakeDrawnArea() {
+    const Rect drawn = drawn_;
+    drawn_ = Rect{};
+    return drawn;
 }
 
 bool Canvas::GetPixels(Rect r, std::span<uint32_t> out) const {

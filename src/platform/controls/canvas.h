@@ -24,7 +24,9 @@ class Canvas final : public Control {
 
     // Drawing; rectangles in canvas coordinates, kToFarEdge reaching the far edges.
     void DrawBitmap(const tov::platform::Bitmap& bitmap, Rect src, Rect dst);
+    void DrawBitmapPieces(const tov::platform::Bitmap& bitmap, std::span<const BitmapPiece> pieces);
     void DrawRect(Rect r, DrawMode mode);
+    void DrawRects(std::span<const Rect> rects, DrawMode mode);
     void DrawOval(Rect r, DrawMode mode);
     void DrawPoly(std::span<const Point> points, bool closed, DrawMode mode);
     void DrawLine(Point a, Point b);
@@ -41,17 +43,26 @@ class Canvas final : public Control {
 
     const tov::platform::Surface& Content() const { return content_; }
 
+    // The rectangle (canvas coordinates, may reach beyond the content) that the drawing since
+    // the last call may have changed, and forgets it: composition redoes only that part.
+    Rect TakeDrawnArea();
+
   protected:
     int Check(Attr attr, const AttrValue& value) const override;
     void Changed(Attr attr, FontBook& fonts) override;
 
   private:
     void Resize();
+    // Adds r to the drawn area and marks the canvas dirty.
+    void MarkDrawn(Rect r);
+    // The rectangle lines through the points may touch, within the content.
+    Rect AroundPoints(std::span<const Point> points) const;
     Pen CurrentPen() const { return Pen{look_.pen_color, look_.pen_width}; }
 
     tov::platform::Surface content_;
     bool may_be_transparent_ = false;
     int batch_depth_ = 0;
+    Rect drawn_{};
 };
 
 }  // namespace tov::platform

@@ -3,8 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
+
+#include "platform/screen.h"
 
 namespace tov::platform {
 
@@ -16,6 +20,9 @@ struct SdlPresenter::Window {
     int height = 0;
     bool framed = false;
     bool accepts_input = true;
+    // The window's pixels are lost or new: upload the whole panel, not only what changed.
+    bool redraw = true;
+    SDL_Surface* surface = nullptr;  // the window surface last uploaded to
 
     ~Window() {
         if (window != nullptr) SDL_DestroyWindow(window);
@@ -121,6 +128,12 @@ void SdlPresenter::HandleEvents() {
                     AcceptsInput(event.window.windowID)) {
                     quit_requested_ = true;
                 }
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    for (const auto& [panel, w] : windows_) {
+                        if (SDL_GetWindowID(w->window) == event.window.windowID) w->redraw = true;
+                    }
+                }
                 break;
             default:
                 // Keys and clicks mean nothing to the panels; the engine reads the mouse
@@ -162,6 +175,7 @@ void SdlPresenter::Present(Runtime& runtime) {
         }
         if (p.width != w->width || p.height != w->height) {
             SDL_SetWindowSize(w->window, p.width, p.height);
+            w->redraw = true;
             w->width = p.width;
             w->height = p.height;
         }
@@ -176,19 +190,31 @@ void SdlPresenter::Present(Runtime& runtime) {
              disabled_.count(system_handle) != 0);
         w->accepts_input = !disabled;
 
-        if (!runtime.ComposePanel(p.handle, &scratch_)) continue;
+        // Only what was composed again since the last frame is converted and uploaded.
+        Rect changed{};
+        const Surface* pixels = runtime.ComposedPanelPixels(p.handle, &changed);
+        if (pixels == nullptr) continue;
         SDL_Surface* target = SDL_GetWindowSurface(w->window);
         if (target == nullptr) continue;
-        const int width = std::min(scratch_.width, target->w);
-        const int height = std::min(scratch_.height, target->h);
-        if (width > 0 && height > 0) {
-            if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-            SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, scratch_.pixels.data(),
-                              scratch_.width * 4, target->format->format, target->pixels,
-                              target->pitch);
-            if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-        }
-        SDL_UpdateWindowSurface(w->window);
+        const Rect window_area =
+            MakeRect(0, 0, std::min(pixels->height, target->h), std::min(pixels->width, target->w));
+        if (w->redraw || target != w->surface) changed = window_area;
+        w->redraw = false;
+        w->surface = target;
+        changed = Intersect(changed, window_area);
+        if (IsEmpty(changed)) continue;
+        if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+        const int bytes_per_pixel = target->format->BytesPerPixel;
+        SDL_ConvertPixels(changed.width, changed.height, SDL_PIXELFORMAT_RGB888,
+                          pixels->Row(changed.top) + changed.left, pixels->width * 4,
+                          target->format->format,
+                          static_cast<uint8_t*>(target->pixels) +
+                              static_cast<ptrdiff_t>(changed.top) * target->pitch +
+                              static_cast<ptrdiff_t>(changed.left) * bytes_per_pixel,
+                          target->pitch);
+        if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+        const SDL_Rect area{changed.left, changed.top, changed.width, changed.height};
+        SDL_UpdateWindowSurfaceRects(w->window, &area, 1);
     }
     // Panels that were discarded or hidden close their windows.
     for (auto it = windows_.begin(); it != windows_.end();) {

@@ -56,7 +56,6 @@ class SdlPresenter : public Presenter {
     int cursor_count_ = 0;
     bool quit_requested_ = false;
     Bitmap clipboard_;
-    Surface scratch_;
 };
 
 }  // namespace tov::platform
