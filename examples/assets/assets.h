@@ -22,3 +22,6 @@ void MakeAssets_text_effects(const std::string& out_dir);
 
 // The extra panel's backdrop for the DMD scene.
 void MakeAssets_dmd(const std::string& out_dir);
+
+// A badge on a magenta ground, masked by the capture scene.
+void MakeAssets_captures(const std::string& out_dir);
