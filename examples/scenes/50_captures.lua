@@ -48,8 +48,10 @@ return {
       last_x = badge_x(frame)
       obj:DrawArea(kBadge, 0, 0, kBadgeSize, kBadgeSize, last_x, kFloor)
     elseif frame == FRAMES - 40 then
-      -- The whole panel, shrunk to a quarter, framed in the top-right corner.
+      -- The whole panel, badge and all, shrunk to a quarter and framed in the bottom-right
+      -- corner once the badge has left.
       obj:CopyBitmapFromPanelToSelection(0, 0, 640, 240, kPanel)
+      obj:DrawArea(kBackdrop, last_x, kFloor, kBadgeSize, kBadgeSize, last_x, kFloor)
       obj:ClearArea(474, 146, 164, 64, 0xF0C040)
       obj:DrawOnBackground(kPanel, 0, 0, 640, 240, 476, 148, 160, 60)
     elseif frame == FRAMES - 1 then
