@@ -25,3 +25,16 @@ if(TARGET tovserver)
                                                   C_EXTENSIONS OFF)
   add_test(NAME tov_capi_smoke COMMAND tov_capi_smoke ${CMAKE_BINARY_DIR}/capi_smoke_screen.png)
 endif()
+
+# --- tov_install: cmake --install into a temporary prefix, then the C smoke program built against
+# it through pkg-config and run on the installed library.
+if(TARGET tovserver AND TARGET tov-play)
+  set(TOV_INSTALL_TEST_FLAGS)
+  if(TOV_SANITIZE)
+    set(TOV_INSTALL_TEST_FLAGS -fsanitize=address,undefined)
+  endif()
+  add_test(NAME tov_install
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/server/install_test.sh ${CMAKE_BINARY_DIR}
+                   ${CMAKE_CURRENT_SOURCE_DIR}/server/capi_smoke.c ${PROJECT_VERSION}
+                   ${CMAKE_C_COMPILER} ${TOV_INSTALL_TEST_FLAGS})
+endif()

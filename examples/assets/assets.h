@@ -9,7 +9,7 @@
 
 #include <string>
 
-// DMD fonts, frame strips, pictures, gfx_extern/ (magic stars, gems), watch dial, LED board.
+// DMD fonts, frame strips, pictures, gfx_extern/ (magic stars).
 void MakeAssets_core(const std::string& out_dir);
 
 // Further makers: add the declaration here and the call in main.cpp.
@@ -22,6 +22,9 @@ void MakeAssets_text_effects(const std::string& out_dir);
 
 // The extra panel's backdrop for the DMD scene.
 void MakeAssets_dmd(const std::string& out_dir);
+
+// The gem images under gfx_extern/, the watch dial and the LED board background.
+void MakeAssets_aux_panels(const std::string& out_dir);
 
 // A badge on a magenta ground, masked by the capture scene.
 void MakeAssets_captures(const std::string& out_dir);

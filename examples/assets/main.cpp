@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     MakeAssets_transitions(out_dir);
     MakeAssets_text_effects(out_dir);
     MakeAssets_dmd(out_dir);
+    MakeAssets_aux_panels(out_dir);
     MakeAssets_captures(out_dir);
 
     return tov::assets::WriteFailures() == 0 ? 0 : 1;

@@ -17,12 +17,12 @@ int SlotBitmap(const BitmapSelection& selection, int slot) {
 
 }  // namespace
 
-AreaDrawing::Canvas AreaDrawing::MainCanvas() const {
-    return Canvas{engine_.MainPanel().PanelHandle, platform::main_panel::kDmdCanvas};
+DmdCanvas AreaDrawing::MainCanvas() const {
+    return DmdCanvas{engine_.MainPanel().PanelHandle, platform::main_panel::kDmdCanvas};
 }
 
-AreaDrawing::Canvas AreaDrawing::ExtraCanvas() const {
-    return Canvas{engine_.ExtraPanel().ExtraPanelHandle, platform::extra_panel::kExtraDmdCanvas};
+DmdCanvas AreaDrawing::ExtraCanvas() const {
+    return DmdCanvas{engine_.ExtraPanel().ExtraPanelHandle, platform::extra_panel::kExtraDmdCanvas};
 }
 
 int AreaDrawing::ClearArea(int16_t _AreaXPos, int16_t _AreaYPos, int16_t _AreaWidth,
@@ -73,7 +73,7 @@ int AreaDrawing::DrawOnExtraBack(int16_t _BitmapIDIndex, int16_t _BitmapSelectio
     return 0;
 }
 
-void AreaDrawing::Fill(Canvas canvas, int x, int y, int width, int height, int32_t color) {
+void AreaDrawing::Fill(DmdCanvas canvas, int x, int y, int width, int height, int32_t color) {
     platform::Runtime& rt = engine_.Runtime();
     rt.SetCtrlAttribute(canvas.panel, canvas.control, platform::Attr::FillColor, color);
     // Interior only: the pen colour and width that other effects leave behind play no part.
@@ -81,15 +81,13 @@ void AreaDrawing::Fill(Canvas canvas, int x, int y, int width, int height, int32
                       platform::DrawMode::Interior);
 }
 
-void AreaDrawing::Copy(Canvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y) {
-    // The destination keeps the section's size, so the copy is 1:1 even where the section
-    // reaches the far edge of the bitmap (-1).
-    engine_.Runtime().CanvasDrawBitmap(
-        canvas.panel, canvas.control, SlotBitmap(engine_.BitmapSelection(), slot),
-        MakeRect(sy, sx, sh, sw), MakeRect(y, x, platform::kKeepSameSize, platform::kKeepSameSize));
+void AreaDrawing::Copy(DmdCanvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y) {
+    // The destination rectangle has the section's size: a 1:1 copy for a given size, and for
+    // -1 the canvas's far edge, just as the scaled copy treats -1.
+    Stretch(canvas, slot, sx, sy, sw, sh, x, y, sw, sh);
 }
 
-void AreaDrawing::Stretch(Canvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y,
+void AreaDrawing::Stretch(DmdCanvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y,
                           int width, int height) {
     engine_.Runtime().CanvasDrawBitmap(canvas.panel, canvas.control,
                                        SlotBitmap(engine_.BitmapSelection(), slot),

@@ -6,10 +6,14 @@
 // on the extra DMD canvas of the extra panel. Nothing is checked and every member returns 0:
 // an empty slot, a slot outside 0..499, a section outside the bitmap or a rectangle off the
 // canvas draws nothing or is clipped. Rectangles are given as left, top, width, height; -1 as a
-// width or height reaches the far edge of the canvas (or, for a section, of the bitmap).
+// width or height reaches the far edge of the canvas (or, for a section, of the bitmap). The
+// unscaled copy gives its destination the section's size, so a section size of -1 reaches the
+// canvas edge there too, stretched as the scaled copy would stretch it.
 #pragma once
 
 #include <cstdint>
+
+#include "engine/dmd.h"
 
 namespace tov {
 
@@ -44,20 +48,21 @@ class AreaDrawing {
                         int16_t _BitmapSelectionHeight, int16_t _AreaXPos, int16_t _AreaYPos,
                         int16_t _AreaWidth, int16_t _AreaHeight);
 
-  private:
-    // The canvas a pair's member draws on.
-    struct Canvas {
-        int panel = 0;
-        int control = 0;
-    };
-    Canvas MainCanvas() const;
-    Canvas ExtraCanvas() const;
+    // --- For every DMD layer (the pairs above and the simple panels) --------------------
+    // Fills the rectangle with the colour, which becomes the canvas's fill colour.
+    void Fill(DmdCanvas canvas, int x, int y, int width, int height, int32_t color);
+    // Copies the section of the slot's bitmap into the rectangle of the section's own size at
+    // (x, y). A section width or height of -1 reaches the far edge of the bitmap, and the
+    // rectangle the far edge of the canvas, with the section stretched to it, as a scaled copy
+    // with -1 as its area size does.
+    void Copy(DmdCanvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y);
+    // Copies the section stretched or shrunk into the rectangle.
+    void Stretch(DmdCanvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y,
+                 int width, int height);
 
-    // The one implementation of each pair.
-    void Fill(Canvas canvas, int x, int y, int width, int height, int32_t color);
-    void Copy(Canvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y);
-    void Stretch(Canvas canvas, int slot, int sx, int sy, int sw, int sh, int x, int y, int width,
-                 int height);
+  private:
+    DmdCanvas MainCanvas() const;
+    DmdCanvas ExtraCanvas() const;
 
     Engine& engine_;
 };

@@ -178,7 +178,14 @@ void Dmd::DrawText(const DmdLayout& layout, DmdCanvas canvas, std::string_view t
         // The text ends at a zero character, as a zero-terminated text does.
         if (text[p] == '\0') break;
         const int code = static_cast<unsigned char>(text[p]);
-        DrawCell(layout, font, canvas, code == ' ' ? kSpaceCell : code - '0', p);
+        if (code == ' ') {
+            DrawCell(layout, font, canvas, kSpaceCell, p);
+            continue;
+        }
+        // Codes below the digit 0 have no cell, and neither have codes 128..255: the scripts'
+        // hosts hand them over as negative characters. Their position stays empty.
+        if (code < '0' || code >= kFirstCharacterWithoutCell) continue;
+        DrawCell(layout, font, canvas, code - '0', p);
     }
 }
 

@@ -55,7 +55,8 @@ class Dmd {
     int ShowDMDValue(double _DMDNumericValue);
     int ShowExtraValue(double _DMDNumericValue);
     // A text, one cell per character from DMDXPos, at most 127 characters, up to the first
-    // zero character.
+    // zero character. Characters without a cell (codes below 48 other than the space, and
+    // 128..255) leave their position empty.
     int ShowDMDText(std::string_view _DMDText);
     int ShowExtraText(std::string_view _DMDText);
 
@@ -65,6 +66,7 @@ class Dmd {
     static constexpr int kMaxTextLength = 127;
     static constexpr int kSeparatorCell = 10;
     static constexpr int kSpaceCell = 16;
+    static constexpr int kFirstCharacterWithoutCell = 128;  // 128..255 draw nothing
 
     // The value rounded to a whole number (halves away from zero), or nothing when that is not
     // in 0..kMaxNumber or the value is not a number. Every number renderer rounds once with

@@ -29,6 +29,9 @@ namespace {
 int passed = 0;
 int failed = 0;
 
+// The size of a virtual-table slot: 8 bytes in the 64-bit server, 4 in the 32-bit one.
+constexpr int kPointerSize = static_cast<int>(sizeof(void*));
+
 void Check(bool condition, const std::string& what) {
     if (condition) {
         ++passed;
@@ -255,15 +258,16 @@ void CheckIdentity(myInterface* q) {
             if (SUCCEEDED(interface_type->GetTypeAttr(&attributes))) {
                 Check(attributes->cFuncs == 148,
                       "148 members, got " + std::to_string(attributes->cFuncs));
-                // 7 IUnknown and IDispatch slots, then the 148 members, 8 bytes each.
-                Check(attributes->cbSizeVft == (7 + 148) * 8,
+                // 7 IUnknown and IDispatch slots, then the 148 members, a pointer each.
+                Check(attributes->cbSizeVft == (7 + 148) * kPointerSize,
                       "virtual table of 155 slots, size " + std::to_string(attributes->cbSizeVft));
                 interface_type->ReleaseTypeAttr(attributes);
             }
             FUNCDESC* install = nullptr;
             if (SUCCEEDED(interface_type->GetFuncDesc(3, &install))) {
                 // Slot 4 of the member table, after the seven IDispatch slots.
-                Check(install->memid == 13 && install->oVft == (7 + 3) * 8 && install->cParams == 4,
+                Check(install->memid == 13 && install->oVft == (7 + 3) * kPointerSize &&
+                          install->cParams == 4,
                       "InstallPanel in slot 4 with DISPID 13");
                 interface_type->ReleaseFuncDesc(install);
             }
@@ -271,6 +275,22 @@ void CheckIdentity(myInterface* q) {
         } else {
             Check(false, "the virtual-table side of myInterface");
         }
+        // The type library was compiled for the server's own pointer size: its registration
+        // goes under win64 or win32 by this kind.
+        ITypeLib* library = nullptr;
+        UINT index = 0;
+        TLIBATTR* library_attributes = nullptr;
+        if (SUCCEEDED(type->GetContainingTypeLib(&library, &index)) &&
+            SUCCEEDED(library->GetLibAttr(&library_attributes))) {
+            const SYSKIND wanted = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+            Check(library_attributes->syskind == wanted,
+                  "type library for system kind " + std::to_string(library_attributes->syskind) +
+                      ", wanted " + std::to_string(wanted));
+            library->ReleaseTLibAttr(library_attributes);
+        } else {
+            Check(false, "the type library of myInterface");
+        }
+        if (library != nullptr) library->Release();
         type->Release();
     }
 }

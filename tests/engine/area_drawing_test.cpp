@@ -68,12 +68,27 @@ TEST_F(AreaDrawingTest, DrawOnBackgroundAtOneToOneEqualsDrawAreaAndAtTwoToOneDou
         for (int x = 0; x < 2 * kPicWidth; ++x)
             ASSERT_EQ(s.At(30 + x, 4 + y), Pic(x / 2, y / 2));
     EXPECT_EQ(CountOf(s, 0), kBlank - 2 * 35 - 4 * kPicWidth * kPicHeight);
+}
 
-    // A section to the far edge of the bitmap (-1) is still copied unscaled.
-    A().ClearArea(0, 0, kPanelWidth, kPanelHeight, 0);
+TEST_F(AreaDrawingTest, DrawAreaTreatsASectionSizeOfMinusOneAsDrawOnBackgroundDoes) {
+    // -1 takes the section to the bitmap's far edge and the area to the canvas's: the 8 x 6
+    // section from (4, 3) is stretched over the 150 x 35 from (50, 5) to the canvas corner.
     EXPECT_EQ(A().DrawArea(kSlot, 4, 3, -1, -1, 50, 5), 0);
-    EXPECT_EQ(BoundsOf(MainDmd(), Pic(11, 8)), MakeRect(10, 57, 1, 1));
-    EXPECT_EQ(CountOf(MainDmd(), 0), kBlank - 8 * 6);
+    const platform::Surface s = MainDmd();
+    EXPECT_EQ(CountOf(s, 0), kBlank - 150 * 35);
+    EXPECT_EQ(s.At(50, 5), Pic(4, 3));
+    EXPECT_EQ(s.At(kPanelWidth - 1, kPanelHeight - 1), Pic(11, 8));
+    EXPECT_EQ(s.At(kPanelWidth - 1, 5), Pic(11, 3));
+    EXPECT_EQ(s.At(50, kPanelHeight - 1), Pic(4, 8));
+    A().ClearArea(0, 0, kPanelWidth, kPanelHeight, 0);
+    EXPECT_EQ(A().DrawOnBackground(kSlot, 4, 3, -1, -1, 50, 5, -1, -1), 0);
+    EXPECT_EQ(MainDmd().pixels, s.pixels);
+
+    // Only the width: the full section height, unscaled, and the width to the canvas edge.
+    A().ClearArea(0, 0, kPanelWidth, kPanelHeight, 0);
+    EXPECT_EQ(A().DrawArea(kSlot, 0, 0, -1, 2, 0, 10), 0);
+    EXPECT_EQ(CountOf(MainDmd(), 0), kBlank - kPanelWidth * 2);
+    EXPECT_EQ(MainDmd().At(kPanelWidth - 1, 11), Pic(11, 1));
 }
 
 TEST_F(AreaDrawingTest, MaskedPixelsLeaveTheCanvasUntouched) {

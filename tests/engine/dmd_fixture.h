@@ -62,6 +62,13 @@ inline int CountOf(const platform::Surface& s, uint32_t color) {
     return static_cast<int>(std::count(s.pixels.begin(), s.pixels.end(), color));
 }
 
+// What the run-time records of a panel; a default record for a handle it never had.
+inline platform::PanelInfo InfoOf(platform::Runtime& rt, int handle) {
+    for (const platform::PanelInfo& p : rt.Panels())
+        if (p.handle == handle) return p;
+    return {};
+}
+
 class DmdFixture : public ::testing::Test {
   protected:
     static constexpr int kPanelWidth = 200;
@@ -82,6 +89,7 @@ class DmdFixture : public ::testing::Test {
     platform::Surface MainDmd() {
         return ReadCanvas(Rt(), engine_.MainPanel().PanelHandle, platform::main_panel::kDmdCanvas);
     }
+    platform::PanelInfo Info(int handle) { return InfoOf(Rt(), handle); }
     platform::Surface ExtraDmd() {
         return ReadCanvas(Rt(), engine_.ExtraPanel().ExtraPanelHandle,
                           platform::extra_panel::kExtraDmdCanvas);

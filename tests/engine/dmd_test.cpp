@@ -148,6 +148,23 @@ TEST_F(DmdTest, TextDrawsTheAtSignCellForASpaceAndEndsAtAZeroCharacter) {
     EXPECT_EQ(Field(MainDmd()), "1.2.......");
 }
 
+TEST_F(DmdTest, TextDrawsNothingForCodes128To255ButCountsTheirPositions) {
+    Settings(0, 0);
+    // A font whose strip reaches cell 207, so that codes up to 255 would find a cell in it.
+    ASSERT_EQ(platform::WritePng(dir_.File("wide.png"), platform::Surface(8 * 208, 8, 0x7F7F7F)),
+              0);
+    ASSERT_EQ(engine_.BitmapSelection().AddBitmapToSelection("wide.png", 4, 8, 8), 0);
+    ASSERT_EQ(D().SetDMDAttr(kX, kY, 1.0, 1.0, 4, 0, 0), 0);
+    EXPECT_EQ(D().ShowDMDText("\x80\xFF"
+                              "0\xC4"),
+              0);
+    EXPECT_EQ(BoundsOf(MainDmd(), 0x7F7F7F), MakeRect(kY, kX + 16, 8, 8));
+    EXPECT_EQ(CountOf(MainDmd(), 0x7F7F7F), 64);
+    // The last code with a cell.
+    EXPECT_EQ(D().ShowDMDText("\x7F"), 0);
+    EXPECT_EQ(CountOf(MainDmd(), 0x7F7F7F), 128);
+}
+
 TEST_F(DmdTest, FractionalZoomPlacesEveryGlyphFromTheLeftEdge) {
     ASSERT_EQ(platform::WritePng(dir_.File("font7.png"), FontStrip(7, 7)), 0);
     ASSERT_EQ(engine_.BitmapSelection().AddBitmapToSelection("font7.png", 4, 7, 7), 0);

@@ -86,8 +86,9 @@ bool WaitFor(const std::filesystem::path& file, std::chrono::seconds limit) {
     return false;
 }
 
-// The script draws on the main panel and on the extra panel, publishes the headless composition
-// and the panel rectangles at frame 10, and keeps its windows open until the test is done.
+// The script draws on the main panel, the extra panel and a frameless and a framed simple
+// panel, publishes the headless composition and the panel rectangles at frame 10, and keeps its
+// windows open until the test is done.
 constexpr const char* kScript = R"(
 local out = arg[1]
 local obj = CreateObject("tovserver.myQuendal")
@@ -98,6 +99,11 @@ obj:ClearArea(150, 60, 40, 30, 0x00FF7F)
 obj:InstallExtraPanel(300, 220, 120, 80)
 obj:ClearExtra(0, 0, -1, -1, 0x7F00FF)
 obj:ClearExtra(10, 10, 20, 20, 0xFFFFFF)
+obj:InstallSimplePanel(0, 2, 450, 40, 120, 50)
+obj:SimplePanelClearArea(0, 0, 0, -1, -1, 0x30C030)
+obj:SimplePanelClearArea(0, 10, 10, 30, 20, 0xC03030)
+obj:InstallSimplePanel(1, 1, 460, 150, 100, 40)
+obj:SimplePanelClearArea(1, 5, 5, 60, 20, 0xE0E020)
 function tick(frame)
   if frame == 10 then
     runtime.snapshot(out .. "/headless.png")
@@ -190,7 +196,7 @@ TEST(WindowPresenter, ScreenUnderXvfbEqualsTheHeadlessComposition) {
         }
         EXPECT_EQ(differ, 0) << "panel at " << left << "," << top;
     }
-    EXPECT_GE(compared, 2) << "the main and the extra panel";
+    EXPECT_GE(compared, 4) << "the main, the extra and two simple panels";
 }
 
 }  // namespace

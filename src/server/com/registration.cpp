@@ -46,13 +46,45 @@ HRESULT WriteKey(const std::wstring& key, const std::wstring* value, const wchar
     return FromError(error);
 }
 
-HRESULT DeleteTree(const std::wstring& key) {
-    const LSTATUS error = RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+// The registry view of the other bitness, and this bitness's key for the type library's path.
+// A 32-bit DLL on 64-bit Windows writes in the 32-bit view, where CLSID (and, on Windows, also
+// Interface) is kept apart from the 64-bit one; on 32-bit Windows there is one view and the flag
+// is ignored.
+#ifdef _WIN64
+constexpr REGSAM kOtherView = KEY_WOW64_32KEY;
+constexpr const wchar_t* kPlatformKey = L"win64";
+#else
+constexpr REGSAM kOtherView = KEY_WOW64_64KEY;
+constexpr const wchar_t* kPlatformKey = L"win32";
+#endif
+
+// Removes the key and everything under it, in this DLL's view or in `view`; a key already gone
+// is no failure.
+HRESULT DeleteTree(const std::wstring& key, REGSAM view = 0) {
+    HKEY handle = nullptr;
+    LSTATUS error =
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_ALL_ACCESS | view, &handle);
     if (error == ERROR_FILE_NOT_FOUND) return S_OK;
     if (error != ERROR_SUCCESS) return FromError(error);
-    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
-    const LSTATUS gone = RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+    // RegDeleteTree with no subkey name empties the key; the key itself goes with RegDeleteKeyEx.
+    error = RegDeleteTreeW(handle, nullptr);
+    RegCloseKey(handle);
+    if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) return FromError(error);
+    const LSTATUS gone = RegDeleteKeyExW(HKEY_CLASSES_ROOT, key.c_str(), view, 0);
     return gone == ERROR_SUCCESS || gone == ERROR_FILE_NOT_FOUND ? S_OK : FromError(gone);
+}
+
+// Removes the key when it has no subkey left.
+void DeleteIfEmpty(const std::wstring& key) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+        return;
+    }
+    DWORD subkeys = 0;
+    const LSTATUS error = RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, &subkeys, nullptr,
+                                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(handle);
+    if (error == ERROR_SUCCESS && subkeys == 0) RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
 }
 
 HRESULT WriteClassKeys(const std::wstring& path) {
@@ -77,35 +109,32 @@ HRESULT WriteClassKeys(const std::wstring& path) {
     return status;
 }
 
-GUID LibraryGuid() {
-    GUID guid;
-    guid.Data1 = kLibraryId.data1;
-    guid.Data2 = kLibraryId.data2;
-    guid.Data3 = kLibraryId.data3;
-    for (int i = 0; i < 8; ++i)
-        guid.Data4[i] = kLibraryId.data4[i];
-    return guid;
-}
-
 std::wstring LibraryKey() {
     return L"TypeLib\\" + Wide(kLibraryIdText);
 }
 
-// Removes the type library's registration and its interface's. The system's own removal is
-// asked first; the keys are then removed in any case, so that nothing is left however far the
-// system went (a library that was not registered is no failure).
-HRESULT UnregisterLibrary() {
-    UnRegisterTypeLib(LibraryGuid(), kLibraryMajor, kLibraryMinor, kLibraryLocale, SYS_WIN64);
-    const std::wstring version = LibraryKey() + L"\\" + std::to_wstring(kLibraryMajor) + L"." +
-                                 std::to_wstring(kLibraryMinor);
-    HRESULT status = DeleteTree(version);
-    // The library's key goes too unless another version is registered under it.
-    const LSTATUS error = RegDeleteKeyW(HKEY_CLASSES_ROOT, LibraryKey().c_str());
-    if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND && error != ERROR_ACCESS_DENIED) {
-        status = FAILED(status) ? status : FromError(error);
+std::wstring VersionKey() {
+    return LibraryKey() + L"\\" + std::to_wstring(kLibraryMajor) + L"." +
+           std::to_wstring(kLibraryMinor);
+}
+
+// Whether the DLL of the other bitness is registered in its own view.
+bool OtherBitnessRegistered() {
+    HKEY handle = nullptr;
+    const std::wstring key = ClassKey() + L"\\InprocServer32";
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ | kOtherView, &handle) !=
+        ERROR_SUCCESS) {
+        return false;
     }
-    const HRESULT interface_key = DeleteTree(L"Interface\\" + Wide(kInterfaceIdText));
-    return FAILED(status) ? status : interface_key;
+    RegCloseKey(handle);
+    return true;
+}
+
+// This bitness's path of the type library: "TypeLib\{id}\1.0\409\win32" or "...\win64".
+std::wstring LibraryPathKey() {
+    wchar_t locale[16];
+    wsprintfW(locale, L"%x", static_cast<unsigned>(kLibraryLocale));
+    return VersionKey() + L"\\" + locale + L"\\" + kPlatformKey;
 }
 
 }  // namespace
@@ -126,12 +155,21 @@ HRESULT RegisterServer() {
 }
 
 HRESULT UnregisterServer() {
-    const HRESULT library = UnregisterLibrary();
-    const HRESULT class_keys = DeleteTree(ClassKey());
-    const HRESULT prog_id = DeleteTree(Wide(kProgId));
-    if (FAILED(class_keys)) return class_keys;
-    if (FAILED(prog_id)) return prog_id;
-    return library;
+    HRESULT status = DeleteTree(ClassKey());
+    const HRESULT library_path = DeleteTree(LibraryPathKey());
+    if (SUCCEEDED(status)) status = library_path;
+    if (OtherBitnessRegistered()) return status;
+    // The last registration: the keys both bitnesses share go too, in both views. The type
+    // library's own key stays when another version of it is registered.
+    const std::wstring interface_key = L"Interface\\" + Wide(kInterfaceIdText);
+    const HRESULT shared[] = {DeleteTree(Wide(kProgId)), DeleteTree(Wide(kProgId), kOtherView),
+                              DeleteTree(VersionKey()), DeleteTree(interface_key),
+                              DeleteTree(interface_key, kOtherView)};
+    DeleteIfEmpty(LibraryKey());
+    for (const HRESULT step : shared) {
+        if (SUCCEEDED(status)) status = step;
+    }
+    return status;
 }
 
 }  // namespace tov::server::com

@@ -10,6 +10,11 @@
 //   tovserver.myQuendal              "myQuendal"
 //     CLSID                          {class id}
 // and the type library embedded in the DLL, registered by the system with its interface.
+//
+// A 64-bit and a 32-bit DLL can be registered side by side on 64-bit Windows: each writes in the
+// registry view of its bitness, and a host loads the DLL of its own. The keys the two may share
+// (the programmatic id, the type library and its interface) stay until the last of them is
+// unregistered.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +25,8 @@ namespace tov::server::com {
 // again and the failing status returned.
 HRESULT RegisterServer();
 
-// Removes the keys and the type library's registration. Keys already gone are no failure.
+// Removes the class and this bitness's path of the type library; with the last registration,
+// the shared keys too. Keys already gone are no failure.
 HRESULT UnregisterServer();
 
 }  // namespace tov::server::com
