@@ -35,10 +35,11 @@ return {
       obj:MaskBitmapFromSelection(slot, 0x000000)
     end
 
+    -- The sections reach past the texts' pictures; what lies beyond a picture is not drawn.
     obj:DrawArea(kBackdrop, 0, 0, 640, 240, 0, 0)
-    obj:DrawArea(kReflection, 0, 0, -1, -1, 36, 70)
-    obj:DrawArea(kTitle, 0, 0, -1, -1, 36, 8)
-    obj:DrawArea(kMirrored, 0, 0, -1, -1, 420, 20)
+    obj:DrawArea(kReflection, 0, 0, 300, 100, 36, 70)
+    obj:DrawArea(kTitle, 0, 0, 300, 100, 36, 8)
+    obj:DrawArea(kMirrored, 0, 0, 300, 100, 420, 20)
   end,
 
   tick = function(obj, frame)

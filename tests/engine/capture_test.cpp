@@ -271,7 +271,8 @@ TEST_F(CaptureTest, MirroredFontCaptureDrawnOnTheDmd) {
                                                       22, 2),
               0);
     ASSERT_EQ(Cap().MaskBitmapFromSelection(20, 0x000000), 0);
-    engine_->AreaDrawing().DrawArea(20, 0, 0, -1, -1, 12, 6);
+    engine_->AreaDrawing().DrawArea(20, 0, 0, static_cast<int16_t>(Sel().BitmapWidth[20]),
+                                    static_cast<int16_t>(Sel().BitmapHeight[20]), 12, 6);
     EXPECT_MATCHES_GOLDEN(testing::ReadCanvas(Rt(), Panel(), ids::kDmdCanvas),
                           "engine/capture_mirrored_font_on_dmd");
 }
@@ -332,8 +333,8 @@ TEST_F(CaptureTest, MaskedColourLeavesTheCanvasUntouchedAndOtherColoursDraw) {
     EXPECT_EQ(effect.pixels, picture.pixels);
 
     engine_->AreaDrawing().ClearArea(0, 0, -1, -1, 0x0000C0);
-    engine_->AreaDrawing().DrawArea(50, 0, 0, -1, -1, 10, 5);
-    engine_->AreaDrawing().DrawArea(51, 0, 0, -1, -1, 30, 5);
+    engine_->AreaDrawing().DrawArea(50, 0, 0, 7, 3, 10, 5);
+    engine_->AreaDrawing().DrawArea(51, 0, 0, 7, 3, 30, 5);
     const Surface dmd = testing::ReadCanvas(Rt(), Panel(), ids::kDmdCanvas);
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 7; ++x) {
