@@ -17,6 +17,12 @@ int Capture::SlotOutOfRange(std::string_view member) {
                               "': argument '_BitmapSelectionIndex' out of range (must be 0..499)");
 }
 
+void Capture::EmptySlot(int slot) {
+    int& handle = engine_.BitmapSelection().BitmapIDSelection[slot];
+    if (handle != 0) engine_.Runtime().DiscardBitmap(handle);
+    handle = 0;
+}
+
 int Capture::Store(int slot, int status, int bitmap, std::string_view member) {
     BitmapSelection& selection = engine_.BitmapSelection();
     if (status < 0) {
@@ -35,15 +41,10 @@ int Capture::CopyBitmapFromPanelToSelection(int16_t _XPos, int16_t _YPos, int16_
     constexpr std::string_view kMember = "CopyBitmapFromPanelToSelection";
     const int i = _BitmapSelectionIndex;
     if (!BitmapSelection::IsSlot(i)) return SlotOutOfRange(kMember);
-    platform::Runtime& rt = engine_.Runtime();
-    BitmapSelection& selection = engine_.BitmapSelection();
-    if (selection.BitmapIDSelection[i] != 0) {
-        rt.DiscardBitmap(selection.BitmapIDSelection[i]);
-        selection.BitmapIDSelection[i] = 0;
-    }
+    EmptySlot(i);
     int bitmap = 0;
-    const int status = rt.GetPanelDisplayBitmap(engine_.MainPanel().PanelHandle,
-                                                MakeRect(_YPos, _XPos, _Height, _Width), &bitmap);
+    const int status = engine_.Runtime().GetPanelDisplayBitmap(
+        engine_.MainPanel().PanelHandle, MakeRect(_YPos, _XPos, _Height, _Width), &bitmap);
     return Store(i, status, bitmap, kMember);
 }
 
@@ -51,14 +52,10 @@ int Capture::CopyBitmapFromDMDLayerToSelection(int16_t _BitmapSelectionIndex) {
     constexpr std::string_view kMember = "CopyBitmapFromDMDLayerToSelection";
     const int i = _BitmapSelectionIndex;
     if (!BitmapSelection::IsSlot(i)) return SlotOutOfRange(kMember);
-    platform::Runtime& rt = engine_.Runtime();
-    BitmapSelection& selection = engine_.BitmapSelection();
-    if (selection.BitmapIDSelection[i] != 0) {
-        rt.DiscardBitmap(selection.BitmapIDSelection[i]);
-        selection.BitmapIDSelection[i] = 0;
-    }
+    EmptySlot(i);
     int bitmap = 0;
-    const int status = rt.GetCtrlBitmap(engine_.MainPanel().PanelHandle, ids::kDmdCanvas, &bitmap);
+    const int status =
+        engine_.Runtime().GetCtrlBitmap(engine_.MainPanel().PanelHandle, ids::kDmdCanvas, &bitmap);
     return Store(i, status, bitmap, kMember);
 }
 
@@ -93,8 +90,7 @@ int Capture::CopyBitmapFromFontTextToSelection(int16_t _BitmapSelectionIndex,
     }
     rt.SetCtrlAttribute(panel, ids::kFontScratch, Attr::Width, width);
 
-    if (selection.BitmapIDSelection[i] != 0) rt.DiscardBitmap(selection.BitmapIDSelection[i]);
-    selection.BitmapIDSelection[i] = 0;
+    EmptySlot(i);
     int shown = 0;
     const int status = rt.GetCtrlDisplayBitmap(panel, ids::kFontScratch, &shown);
     if (Store(i, status, shown, kMember) < 0) return -1;
@@ -104,8 +100,7 @@ int Capture::CopyBitmapFromFontTextToSelection(int16_t _BitmapSelectionIndex,
     // The slot takes the construct canvas's picture; the unmirrored capture is no longer needed.
     int mirrored = 0;
     const int read = rt.GetCtrlBitmap(panel, ids::kConstructCanvas, &mirrored);
-    rt.DiscardBitmap(shown);
-    selection.BitmapIDSelection[i] = 0;
+    EmptySlot(i);
     return Store(i, read, mirrored, kMember);
 }
 

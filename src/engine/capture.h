@@ -54,6 +54,8 @@ class Capture {
     int BitmapMaskBytesPerRow = 0;
 
   private:
+    // Discards the slot's bitmap, if it holds one, and leaves the slot empty.
+    void EmptySlot(int slot);
     // Puts a capture's result into the slot: the new bitmap with its geometry after a success
     // (status >= 0), or an empty slot and a "fatal error" naming `member` and the run-time's
     // description of the status. Returns the member's result.
