@@ -174,16 +174,14 @@ bool GifRecorder::Open(const std::string& path, int width, int height, int fps,
     height_ = height;
     fps_ = std::max(fps, 1);
     frames_ = 0;
-    shown_centiseconds_ = 0;
+    held_.clear();
+    pending_.clear();
     previous_.clear();
     return true;
 }
 
-int GifRecorder::NextDelay() {
-    const long due = std::lround(static_cast<double>(frames_ + 1) * 100.0 / fps_);
-    const long delay = std::clamp(due - shown_centiseconds_, 2L, 65535L);
-    shown_centiseconds_ += delay;
-    return static_cast<int>(delay);
+long GifRecorder::DueTime(long n) const {
+    return std::lround(static_cast<double>(n) * 100.0 / fps_);
 }
 
 bool GifRecorder::AddFrame(const std::vector<uint32_t>& pixels, std::string* error) {
@@ -195,10 +193,24 @@ bool GifRecorder::AddFrame(const std::vector<uint32_t>& pixels, std::string* err
         *error = "a frame of the wrong size";
         return false;
     }
-    return WriteFrame(pixels, error);
+    const long due = DueTime(frames_++);
+    if (pending_.empty()) {
+        pending_due_ = due;
+    } else if (due - pending_due_ >= 2) {
+        if (!held_.empty() &&
+            !WriteFrame(held_, static_cast<int>(pending_due_ - held_due_), error)) {
+            return false;
+        }
+        held_.swap(pending_);
+        held_due_ = pending_due_;
+        pending_due_ = due;
+    }
+    // A frame due less than 2/100 s after the pending one takes its place and its start.
+    pending_ = pixels;
+    return true;
 }
 
-bool GifRecorder::WriteFrame(const std::vector<uint32_t>& pixels, std::string* error) {
+bool GifRecorder::WriteFrame(const std::vector<uint32_t>& pixels, int delay, std::string* error) {
     GifFileType* gif = File(file_);
     const bool first = previous_.empty();
     if (first) previous_.assign(pixels.size(), 0);
@@ -296,7 +308,7 @@ bool GifRecorder::WriteFrame(const std::vector<uint32_t>& pixels, std::string* e
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_DO_NOT;
     control.UserInputFlag = false;
-    control.DelayTime = NextDelay();
+    control.DelayTime = std::clamp(delay, 2, 65535);
     control.TransparentColor = transparent >= 0 ? transparent : NO_TRANSPARENT_COLOR;
     GifByteType extension[4];
     EGifGCBToExtension(&control, extension);
@@ -324,21 +336,34 @@ bool GifRecorder::WriteFrame(const std::vector<uint32_t>& pixels, std::string* e
         *error = "cannot write a frame: " + GifError(gif->Error);
         return false;
     }
-    ++frames_;
     return true;
 }
 
 bool GifRecorder::Close(std::string* error) {
     if (!IsOpen()) return true;
     bool ok = true;
-    if (frames_ == 0)
-        ok = WriteFrame(std::vector<uint32_t>(static_cast<size_t>(width_) * height_, 0), error);
+    if (frames_ == 0) {
+        ok = WriteFrame(std::vector<uint32_t>(static_cast<size_t>(width_) * height_, 0), 2, error);
+    } else {
+        // The last frame lasts until the end of the recorded time; when that is too short for
+        // it, it takes the place of the frame before.
+        const long end = DueTime(frames_);
+        if (end - pending_due_ >= 2 || held_.empty()) {
+            if (!held_.empty())
+                ok = WriteFrame(held_, static_cast<int>(pending_due_ - held_due_), error);
+            ok = ok && WriteFrame(pending_, static_cast<int>(end - pending_due_), error);
+        } else {
+            ok = WriteFrame(pending_, static_cast<int>(end - held_due_), error);
+        }
+    }
     int code = 0;
     if (EGifCloseFile(File(file_), &code) == GIF_ERROR) {
         if (ok) *error = "cannot complete the GIF: " + GifError(code);
         ok = false;
     }
     file_ = nullptr;
+    held_.clear();
+    pending_.clear();
     previous_.clear();
     return ok;
 }

@@ -4,8 +4,11 @@
 // that changed (256 for the first frame) is stored exactly; only a frame with more is reduced,
 // by median cut, to 255 colours. Pixels that did not change since the previous frame are left
 // transparent and the frame is cut to the rectangle that changed, so a still screen costs a
-// few bytes a frame. Frame delays are whole hundredths of a second: they follow the frame rate
-// on average, and none is shorter than 2/100 s, the shortest that players show as given.
+// few bytes a frame. Frame delays are whole hundredths of a second, none shorter than 2/100 s,
+// the shortest that players show as given. The GIF plays in the time recorded: frame n (from 0)
+// is due at round(100 n / fps) hundredths, and a frame due less than 2/100 s after the one
+// kept before it takes that one's place, so above 50 frames a second some frames are left out
+// rather than the recording slowed down. The last frame recorded is always kept.
 #pragma once
 
 #include <cstdint>
@@ -31,22 +34,30 @@ class GifRecorder {
     // GIF. Returns false when the file could not be completed.
     bool Close(std::string* error);
 
+    // The frames added so far (the GIF may keep fewer of them).
     int FrameCount() const { return frames_; }
     bool IsOpen() const { return file_ != nullptr; }
 
   private:
     struct Palette;
-    bool WriteFrame(const std::vector<uint32_t>& pixels, std::string* error);
-    // The delay of the next frame in hundredths of a second.
-    int NextDelay();
+    // Writes a frame shown for `delay` hundredths of a second.
+    bool WriteFrame(const std::vector<uint32_t>& pixels, int delay, std::string* error);
+    // When frame n is due, in hundredths of a second from the start.
+    long DueTime(long n) const;
 
     void* file_ = nullptr;  // GifFileType*
     int width_ = 0;
     int height_ = 0;
     int fps_ = 60;
     int frames_ = 0;
-    long shown_centiseconds_ = 0;  // the sum of the delays written so far
-    std::vector<uint32_t> previous_;
+    // The two frames kept last, not yet written, and when each is due. A kept frame is written
+    // once the one after the next is known, so that at the end the last can take the place of
+    // the one before when too little time is left for it.
+    std::vector<uint32_t> held_;
+    long held_due_ = 0;
+    std::vector<uint32_t> pending_;
+    long pending_due_ = 0;
+    std::vector<uint32_t> previous_;  // the frame written last
 };
 
 // Reduces the colours to at most `count` by median cut; returns the palette. Each colour's

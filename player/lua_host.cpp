@@ -102,9 +102,18 @@ struct LuaObject {
 tov_object* CheckObject(lua_State* L, int index, std::string_view member) {
     auto* o = static_cast<LuaObject*>(luaL_testudata(L, index, kObjectType));
     if (o == nullptr || o->object == nullptr) {
-        const int length = static_cast<int>(member.size());
-        luaL_error(L, "'%.*s' is a member of the object: call it as obj:%.*s(...)", length,
-                   member.data(), length, member.data());
+        // Lua's formatter knows no precision, so the text is made here; the string is gone
+        // before lua_error unwinds.
+        {
+            const std::string name(member);
+            const std::string hint = "'" + name +
+                                     "' is a member of the object: call it as obj:" + name +
+                                     "(...), with a colon";
+            luaL_where(L, 1);
+            lua_pushlstring(L, hint.data(), hint.size());
+        }
+        lua_concat(L, 2);
+        lua_error(L);
     }
     return o->object;
 }
@@ -649,6 +658,20 @@ bool LuaHost::HasTick() {
     const bool is_function = lua_getglobal(lua_, "tick") == LUA_TFUNCTION;
     lua_pop(lua_, 1);
     return is_function;
+}
+
+namespace {
+
+void StopScript(lua_State* L, lua_Debug*) {
+    lua_sethook(L, nullptr, 0, 0);
+    luaL_error(L, "interrupted");
+}
+
+}  // namespace
+
+void LuaHost::Interrupt() {
+    // As the Lua interpreter does on Ctrl-C: a hook is the one thing a signal handler may set.
+    lua_sethook(lua_, StopScript, LUA_MASKCALL | LUA_MASKRET | LUA_MASKCOUNT, 1);
 }
 
 bool LuaHost::CallTick(long frame, std::string* error) {

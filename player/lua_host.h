@@ -36,6 +36,9 @@ class LuaHost {
     bool HasTick();
     // Calls tick(frame). Returns false with the message in *error.
     bool CallTick(long frame, std::string* error);
+    // Makes the running script fail with "interrupted" at its next instruction. Safe to call
+    // from a signal handler.
+    void Interrupt();
 
   private:
     bool Call(int arguments, std::string* error);

@@ -1,11 +1,13 @@
 // tov-play [options] SCRIPT.lua: runs a table script against the engine the way a table
 // simulator does. The script's main chunk creates the object and sets the table up; then the
 // script's tick(frame) is called once per frame, from frame 0, until quit(), the frame limit or
-// the closing of a window ends the run.
+// the closing of a window ends the run. SIGINT and SIGTERM end it too, after the recording
+// and the snapshot are written.
 #include <tov/tov.h>
 
 #include <unistd.h>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -20,6 +22,7 @@
 #include "lua_host.h"
 #include "options.h"
 #include "server/host.h"
+#include "server/members.h"
 
 #if defined(TOV_HAVE_SDL)
 #include "platform/presenters/sdl.h"
@@ -33,9 +36,27 @@ using tov::player::Options;
 constexpr int kExitLuaError = 1;
 constexpr int kExitUsage = 2;
 
-int Fail(const std::string& message) {
+int Fail(const std::string& message, int status = kExitLuaError) {
     std::fprintf(stderr, "tov-play: %s\n", message.c_str());
-    return kExitLuaError;
+    return status;
+}
+
+// The signal that asks the run to end (SIGINT or SIGTERM), or 0.
+volatile std::sig_atomic_t g_stop_signal = 0;
+tov::player::LuaHost* g_lua = nullptr;
+
+extern "C" void OnStopSignal(int signal_number) {
+    g_stop_signal = signal_number;
+    // A script busy in a loop of its own is stopped at its next Lua instruction.
+    if (g_lua != nullptr) g_lua->Interrupt();
+}
+
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
 }
 
 bool DisplayReachable() {
@@ -140,6 +161,13 @@ int Run(Options options) {
                     error_code.message());
     }
 
+    if (options.display == DisplayMode::Window && !DisplayReachable()) {
+        return Fail(
+            "--window needs a display, and none is reachable (DISPLAY and WAYLAND_DISPLAY are "
+            "not set); leave --window out to play headless",
+            kExitUsage);
+    }
+
     // The presenter, chosen before the engine is made.
     bool headless = options.display == DisplayMode::Headless ||
                     (options.display == DisplayMode::Automatic && !DisplayReachable());
@@ -147,12 +175,13 @@ int Run(Options options) {
     tov::platform::SdlPresenter* windows = nullptr;
     if (!headless) {
         std::string why;
+        // In windows a person is there to answer a message box.
         std::unique_ptr<tov::platform::SdlPresenter> sdl = tov::platform::SdlPresenter::Create(
-            options.popups == tov::player::PopupMode::Modal ? tov::platform::PopupStyle::Modal
-                                                            : tov::platform::PopupStyle::Log,
+            options.popups == tov::player::PopupMode::Log ? tov::platform::PopupStyle::Log
+                                                          : tov::platform::PopupStyle::Modal,
             &why);
         if (!sdl && options.display == DisplayMode::Window) {
-            return Fail("--window: no display can be opened: " + why);
+            return Fail("--window: no display can be opened: " + why, kExitUsage);
         }
         if (sdl) {
             windows = sdl.get();
@@ -167,7 +196,7 @@ int Run(Options options) {
     }
 #else
     if (options.display == DisplayMode::Window) {
-        return Fail("--window: this tov-play was built without SDL2");
+        return Fail("--window: this tov-play was built without SDL2", kExitUsage);
     }
     headless = true;
 #endif
@@ -181,9 +210,13 @@ int Run(Options options) {
     state.script_dir = script.parent_path().string();
     tov::player::LuaHost lua(&state);
     Recording recording(options);
+    g_lua = &lua;
+    CatchStopSignals();
 
     std::string error;
-    if (!lua.RunFile(script.string(), options.script, options.script_arguments, &error)) {
+    if (!lua.RunFile(script.string(), options.script, options.script_arguments, &error) &&
+        g_stop_signal == 0) {
+        g_lua = nullptr;
         return Fail(error);
     }
 
@@ -191,17 +224,27 @@ int Run(Options options) {
     // window stays until it is closed.
     const bool has_tick = lua.HasTick();
     const bool endless = !options.frames && (has_tick || !headless);
+    if (endless && headless && g_stop_signal == 0) {
+        std::fprintf(stderr,
+                     "tov-play: running until the script calls quit(); give --frames or "
+                     "--seconds to end earlier, or press Ctrl-C to stop\n");
+    }
     const auto period = std::chrono::nanoseconds(1000000000LL / options.fps);
     auto next = std::chrono::steady_clock::now();
-    for (long frame = 0; !state.quit && (endless || (options.frames && frame < *options.frames));
+    long frames_run = 0;
+    for (long frame = 0; !state.quit && g_stop_signal == 0 &&
+                         (endless || (options.frames && frame < *options.frames));
          ++frame) {
         state.frame = frame;
         if (has_tick && !lua.CallTick(frame, &error)) {
+            if (g_stop_signal != 0) break;  // interrupted inside tick: end as below
+            g_lua = nullptr;
             std::string ignored;
             if (recording.Active()) recording.Finish(&ignored);
             return Fail(error);
         }
         tov_present();
+        frames_run = frame + 1;
         if (recording.Active() && !recording.Add(&error)) return Fail(error);
 #if defined(TOV_HAVE_SDL)
         if (windows != nullptr && windows->QuitRequested()) break;
@@ -217,9 +260,17 @@ int Run(Options options) {
         }
     }
 
+    g_lua = nullptr;
     if (!recording.Finish(&error)) return Fail(error);
     if (!options.snapshot_path.empty() && tov_snapshot_screen(options.snapshot_path.c_str()) != 0) {
         return Fail("cannot write the snapshot " + options.snapshot_path);
+    }
+    if (g_stop_signal != 0) {
+        const int signal_number = g_stop_signal;
+        std::fprintf(stderr, "tov-play: stopped by %s after %ld frames%s\n",
+                     signal_number == SIGINT ? "Ctrl-C (SIGINT)" : "SIGTERM", frames_run,
+                     recording.Active() ? "; the recording is complete" : "");
+        return 128 + signal_number;
     }
     return 0;
 }
@@ -236,6 +287,11 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(tov::player::UsageText(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("tov-play %s\ntovserver.myQuendal: %d of %d members available\n", TOV_VERSION,
+                    tov::server::BoundMemberCount(), tov::server::kMemberCount);
         return 0;
     }
     try {

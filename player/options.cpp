@@ -50,8 +50,13 @@ const char* UsageText() {
            "  --record FILE.gif   record the screen as an animated GIF\n"
            "  --region X,Y,W,H    record only this part of the screen\n"
            "  --snapshot FILE.png the screen at the end, as PNG\n"
-           "  --popups log|modal  print popups, or show them as message boxes (windows only)\n"
-           "  --cd DIR            the folder the script runs in (default: the script's own)\n";
+           "  --popups log|modal  print popups, or show them as message boxes (windows only;\n"
+           "                      the default in windows is modal, headless log)\n"
+           "  --cd DIR            the folder the script runs in (default: the script's own)\n"
+           "  --version           the version of tov-play and of the engine\n"
+           "  --help              this text\n"
+           "A run ends when the script calls quit(), at --frames or --seconds, when its window\n"
+           "is closed, or at Ctrl-C (a recording is completed first).\n";
 }
 
 bool ParseOptions(const std::vector<std::string>& arguments, Options* options, std::string* error) {
@@ -70,6 +75,9 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options* options, s
         std::string v;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
+            return true;
+        } else if (arg == "--version") {
+            options->version = true;
             return true;
         } else if (arg == "--headless") {
             options->display = DisplayMode::Headless;

@@ -8,7 +8,8 @@
 namespace tov::player {
 
 enum class DisplayMode { Automatic, Headless, Window };
-enum class PopupMode { Log, Modal };
+// Automatic: message boxes where a window is there to answer them, printed in a headless run.
+enum class PopupMode { Automatic, Log, Modal };
 
 struct Region {
     int x = 0;
@@ -26,11 +27,12 @@ struct Options {
     std::string record_path;       // --record: an animated GIF of the screen
     std::optional<Region> region;  // --region: the part of the screen recorded
     std::string snapshot_path;     // --snapshot: a PNG of the screen at the end
-    PopupMode popups = PopupMode::Log;
+    PopupMode popups = PopupMode::Automatic;
     std::string directory;                      // --cd; empty: the script's own folder
     std::string script;                         // SCRIPT.lua
     std::vector<std::string> script_arguments;  // what follows the script: the script's `arg`
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name. Returns false with a message in *error for an

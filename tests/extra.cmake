@@ -26,6 +26,21 @@ if(TARGET tovserver)
   add_test(NAME tov_capi_smoke COMMAND tov_capi_smoke ${CMAKE_BINARY_DIR}/capi_smoke_screen.png)
 endif()
 
+# --- tov_docs_tests: what table authors read and use, compared with what generates it: the
+# member reference, the first-table guide's script and pictures, the shipped example assets.
+if(TARGET tov_member_reference AND TARGET tov-play AND TARGET make_assets)
+  file(GLOB TOV_DOCS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/docs/*.cpp)
+  add_executable(tov_docs_tests ${TOV_DOCS_TEST_SOURCES}
+                 ${CMAKE_CURRENT_SOURCE_DIR}/player/play_runner.cpp)
+  target_link_libraries(tov_docs_tests PRIVATE tov_member_reference tov_test_support
+                        GTest::gtest_main tov_warnings)
+  target_compile_definitions(tov_docs_tests PRIVATE TOV_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TOV_PLAY_PATH="$<TARGET_FILE:tov-play>" TOV_MAKE_ASSETS_PATH="$<TARGET_FILE:make_assets>")
+  add_dependencies(tov_docs_tests tov-play make_assets)
+  add_test(NAME tov_docs_tests COMMAND tov_docs_tests --gtest_brief=1)
+  set_tests_properties(tov_docs_tests PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
 # --- tov_install: cmake --install into a temporary prefix, then the C smoke program built against
 # it through pkg-config and run on the installed library.
 if(TARGET tovserver AND TARGET tov-play)

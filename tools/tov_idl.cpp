@@ -10,6 +10,7 @@
 
 #include "server/ids.h"
 #include "server/member_table.h"
+#include "write_output.h"
 
 namespace {
 
@@ -112,16 +113,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tov_idl OUTPUT.idl\n");
         return 2;
     }
-    const std::string text = IdlText();
-    std::FILE* file = std::fopen(argv[1], "wb");
-    if (file == nullptr) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::fprintf(stderr, "tov_idl: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return tov::tools::WriteOutput("tov_idl", argv[1], IdlText());
 }

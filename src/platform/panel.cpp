@@ -115,6 +115,7 @@ PanelInfo Panel::Info() const {
     info.handle = handle;
     info.file = file;
     info.resource = resource;
+    info.title = title;
     info.left = left;
     info.top = top;
     info.width = width;

@@ -135,6 +135,7 @@ struct PanelInfo {
     int handle = 0;
     std::string file;
     int resource = 0;
+    std::string title;  // the panel's title as its panel file gives it; may be empty
     int left = 0;
     int top = 0;
     int width = 0;

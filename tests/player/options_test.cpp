@@ -20,7 +20,8 @@ TEST(Options, DefaultsAndEveryValue) {
     EXPECT_FALSE(o.frames);
     EXPECT_EQ(o.screen_width, 1920);
     EXPECT_EQ(o.screen_height, 1080);
-    EXPECT_EQ(o.popups, PopupMode::Log);
+    EXPECT_EQ(o.popups, PopupMode::Automatic);  // modal in windows, printed headless
+    EXPECT_FALSE(o.version);
 
     ASSERT_TRUE(Parse({"--headless", "--fps", "30", "--frames", "0", "--screen", "800x600",
                        "--record", "a.gif", "--region", "-10,5,320,200", "--snapshot", "b.png",
@@ -40,6 +41,15 @@ TEST(Options, DefaultsAndEveryValue) {
     EXPECT_EQ(o.popups, PopupMode::Modal);
     EXPECT_EQ(o.directory, "/tmp");
     EXPECT_EQ(o.script, "t.lua");
+}
+
+TEST(Options, HelpAndVersionNeedNoScript) {
+    Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"--version"}, &o, &error)) << error;
+    EXPECT_TRUE(o.version);
+    ASSERT_TRUE(Parse({"--fps", "30", "--help", "--bogus"}, &o, &error)) << error;
+    EXPECT_TRUE(o.help);
 }
 
 TEST(Options, WhatFollowsTheScriptIsTheScripts) {

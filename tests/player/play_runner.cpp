@@ -1,5 +1,6 @@
 #include "play_runner.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,10 +16,16 @@ namespace tov::testing {
 
 PlayResult RunPlay(const std::vector<std::string>& arguments,
                    const std::vector<std::string>& environment) {
-    PlayResult result;
+    RunningPlay play(arguments, environment);
+    return play.Wait();
+}
+
+RunningPlay::RunningPlay(const std::vector<std::string>& arguments,
+                         const std::vector<std::string>& environment) {
     char output_template[] = "/tmp/tov-play-test-XXXXXX";
     const int output_fd = mkstemp(output_template);
-    if (output_fd < 0) return result;
+    if (output_fd < 0) return;
+    output_path_ = output_template;
 
     std::vector<std::string> args = {TOV_PLAY_PATH};
     args.insert(args.end(), arguments.begin(), arguments.end());
@@ -27,10 +34,16 @@ PlayResult RunPlay(const std::vector<std::string>& arguments,
         argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e)
-        env.emplace_back(*e);
-    env.insert(env.end(), environment.begin(), environment.end());
+    // The settings given replace those of the same name in this process's environment.
+    std::vector<std::string> env = environment;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& given : environment)
+            replaced = replaced || given.rfind(name, 0) == 0;
+        if (!replaced) env.push_back(entry);
+    }
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -45,16 +58,33 @@ PlayResult RunPlay(const std::vector<std::string>& arguments,
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(output_fd);
-    if (spawned == 0) {
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-            result.exit_status = WEXITSTATUS(status);
+    if (spawned == 0) pid_ = pid;
+}
+
+RunningPlay::~RunningPlay() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        Wait();
     }
-    std::ifstream file(output_template, std::ios::binary);
+    if (!output_path_.empty()) std::remove(output_path_.c_str());
+}
+
+void RunningPlay::Signal(int signal_number) {
+    if (pid_ > 0) kill(pid_, signal_number);
+}
+
+PlayResult RunningPlay::Wait() {
+    PlayResult result;
+    if (pid_ > 0) {
+        int status = 0;
+        if (waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status))
+            result.exit_status = WEXITSTATUS(status);
+        pid_ = 0;
+    }
+    std::ifstream file(output_path_, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     result.output = text.str();
-    std::remove(output_template);
     return result;
 }
 

@@ -15,6 +15,25 @@ struct PlayResult {
 PlayResult RunPlay(const std::vector<std::string>& arguments,
                    const std::vector<std::string>& environment = {});
 
+// tov-play started in the background, for tests that signal it while it runs.
+class RunningPlay {
+  public:
+    RunningPlay(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environment = {});
+    ~RunningPlay();  // kills it when it still runs
+    RunningPlay(const RunningPlay&) = delete;
+    RunningPlay& operator=(const RunningPlay&) = delete;
+
+    bool Started() const { return pid_ > 0; }
+    void Signal(int signal_number);
+    // Waits for the end; the exit status is -1 when it did not exit normally.
+    PlayResult Wait();
+
+  private:
+    int pid_ = 0;
+    std::string output_path_;
+};
+
 // Writes a script file and returns its path.
 std::string WriteScript(const std::string& path, const std::string& text);
 

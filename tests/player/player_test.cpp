@@ -1,9 +1,20 @@
 // tov-play run on small scripts, as a person runs it: exit status, what it prints, the files it
 // writes.
+//
+// Sections: members from Lua; ticks, recording and snapshots; errors and folders;
+// introspection; what a person meets at the edges (dot calls, frame rates, displays, endless
+// runs, signals, --version).
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <thread>
+#include <tuple>
 
 #include "gif_decode.h"
 #include "play_runner.h"
@@ -143,7 +154,9 @@ end
 TEST(Play, RecordWritesTheAskedNumberOfFrames) {
     TempDir dir;
     const std::string gif = dir.File("out.gif");
-    const PlayResult r = Play(dir, "function tick(frame) end", {"--frames", "7", "--record", gif});
+    // At 50 frames a second every frame is kept (each shows 2/100 s).
+    const PlayResult r =
+        Play(dir, "function tick(frame) end", {"--fps", "50", "--frames", "7", "--record", gif});
     EXPECT_EQ(r.exit_status, 0) << r.output;
     EXPECT_TRUE(Contains(r.output, "7 of 7 frames")) << r.output;
     DecodedGif decoded;
@@ -154,8 +167,9 @@ TEST(Play, RecordWritesTheAskedNumberOfFrames) {
     EXPECT_EQ(decoded.height, 240);
 
     // A region crops the screen; what lies beyond the screen records black.
-    const PlayResult cropped = Play(dir, "function tick(frame) end",
-                                    {"--frames", "3", "--record", gif, "--region", "300,10,40,20"});
+    const PlayResult cropped =
+        Play(dir, "function tick(frame) end",
+             {"--fps", "50", "--frames", "3", "--record", gif, "--region", "300,10,40,20"});
     EXPECT_EQ(cropped.exit_status, 0) << cropped.output;
     ASSERT_TRUE(DecodeGif(gif, &decoded, &error)) << error;
     EXPECT_EQ(decoded.frames.size(), 3u);
@@ -279,6 +293,136 @@ print("panels", #runtime.panels(), runtime.headless(), runtime.recording())
     EXPECT_TRUE(Contains(r.output, "canvas\tnil")) << r.output;
     EXPECT_TRUE(Contains(r.output, "screen\tnil\tnil")) << r.output;
     EXPECT_TRUE(Contains(r.output, "panels\t0\ttrue\tfalse")) << r.output;
+}
+
+TEST(Play, ADotCallTellsToCallWithAColon) {
+    TempDir dir;
+    const PlayResult r = Play(dir, R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj.InstallPanel(0, 0, 800, 600)
+)");
+    EXPECT_EQ(r.exit_status, 1);
+    EXPECT_TRUE(Contains(r.output,
+                         "script.lua:3: 'InstallPanel' is a member of the object: call it as "
+                         "obj:InstallPanel(...), with a colon"))
+        << r.output;
+}
+
+// The frames a run made, from its closing line "... after N frames ...".
+long FramesRun(const std::string& output) {
+    const size_t at = output.find(" after ");
+    return at == std::string::npos ? -1 : std::atol(output.c_str() + at + 7);
+}
+
+int TotalDelay(const DecodedGif& gif) {
+    int total = 0;
+    for (int d : gif.delays)
+        total += d;
+    return total;
+}
+
+TEST(Play, ARecordingPlaysInTheTimeRecordedAtTheDefaultFrameRate) {
+    TempDir dir;
+    const std::string gif = dir.File("second.gif");
+    // One second at 60 frames a second: the GIF plays 100 hundredths, not 120.
+    const PlayResult r = Play(dir, "function tick(frame) end", {"--seconds", "1", "--record", gif});
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_TRUE(Contains(r.output, "60 of 60 frames")) << r.output;
+    DecodedGif decoded;
+    std::string error;
+    ASSERT_TRUE(DecodeGif(gif, &decoded, &error)) << error;
+    EXPECT_EQ(TotalDelay(decoded), 100);
+    for (int d : decoded.delays)
+        EXPECT_GE(d, 2);
+}
+
+TEST(Play, WindowsNeedADisplayAndSayWhenThereIsNone) {
+    TempDir dir;
+    const std::string script = WriteScript(dir.File("w.lua"), "print('ran')");
+    const std::vector<std::string> no_display = {"DISPLAY=", "WAYLAND_DISPLAY="};
+    PlayResult r = RunPlay({"--window", script}, no_display);
+    EXPECT_EQ(r.exit_status, 2);
+    EXPECT_EQ(r.output,
+              "tov-play: --window needs a display, and none is reachable (DISPLAY and "
+              "WAYLAND_DISPLAY are not set); leave --window out to play headless\n");
+    // Without --window the same run is headless.
+    r = RunPlay({script}, no_display);
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_EQ(r.output, "ran\n");
+#if defined(TOV_TEST_WINDOWS)
+    // A display that is named but not there.
+    r = RunPlay({"--window", script}, {"DISPLAY=:4093", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=x11",
+                                       "ASAN_OPTIONS=detect_leaks=0"});
+    EXPECT_EQ(r.exit_status, 2);
+    EXPECT_TRUE(Contains(r.output, "tov-play: --window: no display can be opened: ")) << r.output;
+    EXPECT_FALSE(Contains(r.output, "ran")) << r.output;
+#endif
+}
+
+TEST(Play, AHeadlessRunWithoutAnEndSaysOnceHowToStopIt) {
+    TempDir dir;
+    const char* script = "function tick(frame) if frame == 20 then quit() end end";
+    const std::string hint =
+        "tov-play: running until the script calls quit(); give --frames or --seconds to end "
+        "earlier, or press Ctrl-C to stop\n";
+    PlayResult r = Play(dir, script);
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_EQ(r.output, hint);
+    // A run with an end, and a script without tick, say nothing.
+    r = Play(dir, script, {"--frames", "100"});
+    EXPECT_EQ(r.output, "");
+    r = Play(dir, "print('done')");
+    EXPECT_EQ(r.output, "done\n");
+}
+
+// Starts a recording that runs until it is stopped and waits until it has made some frames.
+// `busy` keeps the script inside tick for ever from frame 30 on.
+bool StartEndlessRecording(const TempDir& dir, bool busy, std::unique_ptr<RunningPlay>* play) {
+    const std::string script = WriteScript(dir.File("endless.lua"), std::string(R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj:InstallPanel(0, 0, 64, 32)
+function tick(frame)
+  obj:ClearArea(0, 0, 64, 32, frame * 4 % 256)
+  if frame == 10 then io.open("started", "w"):close() end
+)") + (busy ? "  if frame == 30 then while true do end end\n" : "") + "end\n");
+    *play = std::make_unique<RunningPlay>(std::vector<std::string>{
+        "--headless", "--screen", "64x32", "--record", dir.File("stopped.gif"), script});
+    for (int i = 0; i < 600 && !std::filesystem::exists(dir.Path() / "started"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return std::filesystem::exists(dir.Path() / "started");
+}
+
+TEST(Play, SigintAndSigtermEndARecordingWithAValidGif) {
+    for (const auto& [signal_number, busy, name] :
+         {std::tuple{SIGINT, false, "Ctrl-C (SIGINT)"}, {SIGTERM, true, "SIGTERM"}}) {
+        TempDir dir;
+        std::unique_ptr<RunningPlay> play;
+        ASSERT_TRUE(StartEndlessRecording(dir, busy, &play)) << play->Wait().output;
+        play->Signal(signal_number);
+        const PlayResult r = play->Wait();
+        EXPECT_EQ(r.exit_status, 128 + signal_number) << r.output;
+        EXPECT_TRUE(Contains(r.output, std::string("tov-play: stopped by ") + name + " after "))
+            << r.output;
+        EXPECT_TRUE(Contains(r.output, "frames; the recording is complete\n")) << r.output;
+        const long frames = FramesRun(r.output);
+        EXPECT_GE(frames, busy ? 30 : 11) << r.output;
+        if (busy) {
+            EXPECT_EQ(frames, 30) << "the frame whose tick never ended is not counted";
+        }
+        DecodedGif decoded;
+        std::string error;
+        ASSERT_TRUE(DecodeGif(dir.File("stopped.gif"), &decoded, &error)) << error;
+        EXPECT_EQ(TotalDelay(decoded), (frames * 100 + 30) / 60) << frames << " frames";
+    }
+}
+
+TEST(Play, VersionNamesTheEngineAndHowManyMembersItHas) {
+    const PlayResult r = RunPlay({"--version"});
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_EQ(r.output.rfind("tov-play 1.", 0), 0u) << r.output;
+    EXPECT_TRUE(Contains(r.output, "\ntovserver.myQuendal: ")) << r.output;
+    EXPECT_TRUE(Contains(r.output, " of 148 members available\n")) << r.output;
 }
 
 }  // namespace

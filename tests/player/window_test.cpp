@@ -199,6 +199,64 @@ TEST(WindowPresenter, ScreenUnderXvfbEqualsTheHeadlessComposition) {
     EXPECT_GE(compared, 4) << "the main, the extra and two simple panels";
 }
 
+// Waits until the X display shows a window of this title, at most `limit`.
+bool WaitForTitle(const std::string& display, const std::string& title,
+                  std::chrono::seconds limit = std::chrono::seconds(30)) {
+    const auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        for (const std::string& t : XWindowTitles(display))
+            if (t == title) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+}
+
+TEST(WindowPresenter, WindowsCarryThePanelTitlesAndPopupsAreMessageBoxes) {
+    VirtualDisplay display(640, 480);
+    if (display.Name().empty()) GTEST_SKIP() << "no Xvfb to run windows on";
+    TempDir dir;
+    // At frame 20 a refused call shows its message; in windows it is a message box that waits
+    // for a person.
+    const std::string script = WriteScript(dir.File("titles.lua"), R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj:InstallPanel(10, 10, 200, 100)
+obj:InstallExtraPanel(300, 10, 120, 80)
+function tick(frame)
+  if frame == 20 then print("status", obj:ShowDMDNumeric(-1)) end
+  if frame == 240 then quit() end
+end
+)");
+    const std::vector<std::string> environment = {"DISPLAY=" + display.Name(),
+                                                  "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=x11",
+                                                  "ASAN_OPTIONS=detect_leaks=0"};
+    RunningPlay play({"--window", script}, environment);
+    ASSERT_TRUE(play.Started());
+    EXPECT_TRUE(WaitForTitle(display.Name(), "tov"));
+    EXPECT_TRUE(WaitForTitle(display.Name(), "extra panel"));
+    for (const std::string& title : XWindowTitles(display.Name()))
+        EXPECT_EQ(title.rfind("tov-play", 0), std::string::npos) << title;
+    const std::string message =
+        "[fatal error] CVI-function 'ShowDMDNumeric': argument '_DMDNumericValue' out of range "
+        "(must be 0..9999999999)";
+    if (WaitForTitle(display.Name(), "fatal error", std::chrono::seconds(8))) {
+        // The script waits on the message box: the call has not returned.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        play.Signal(SIGKILL);
+        EXPECT_EQ(play.Wait().output.find("status"), std::string::npos);
+    } else {
+        // An X server without fonts cannot show a message box; the message is printed with why.
+        const PlayResult r = play.Wait();
+        EXPECT_NE(r.output.find("popup " + message + " (no message box can be shown: "),
+                  std::string::npos)
+            << r.output;
+    }
+    // With --popups log a window run prints its messages and goes on.
+    const PlayResult logged = RunPlay({"--window", "--popups", "log", script}, environment);
+    EXPECT_EQ(logged.exit_status, 0) << logged.output;
+    EXPECT_NE(logged.output.find("popup " + message + "\nstatus\t-1\n"), std::string::npos)
+        << logged.output;
+}
+
 }  // namespace
 }  // namespace tov::testing
 

@@ -35,4 +35,32 @@ bool ReadXScreen(const std::string& display, int width, int height, std::vector<
 #endif
 }
 
+std::vector<std::string> XWindowTitles(const std::string& display) {
+    std::vector<std::string> titles;
+#if defined(TOV_TEST_WINDOWS)
+    Display* x = XOpenDisplay(display.c_str());
+    if (x == nullptr) return titles;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(x, DefaultRootWindow(x), &root, &parent, &children, &count) != 0) {
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            char* name = nullptr;
+            if (XGetWindowAttributes(x, children[i], &attributes) != 0 &&
+                attributes.map_state == IsViewable && XFetchName(x, children[i], &name) != 0 &&
+                name != nullptr) {
+                titles.emplace_back(name);
+            }
+            if (name != nullptr) XFree(name);
+        }
+        if (children != nullptr) XFree(children);
+    }
+    XCloseDisplay(x);
+#else
+    (void)display;
+#endif
+    return titles;
+}
+
 }  // namespace tov::testing

@@ -12,4 +12,8 @@ namespace tov::testing {
 // row. False when the display cannot be opened or read (or when windows are not tested).
 bool ReadXScreen(const std::string& display, int width, int height, std::vector<uint32_t>* out);
 
+// The titles of the mapped top-level windows of the X display, in stacking order; empty when the
+// display cannot be opened.
+std::vector<std::string> XWindowTitles(const std::string& display);
+
 }  // namespace tov::testing

@@ -44,9 +44,14 @@ SdlPresenter::~SdlPresenter() {
 
 void SdlPresenter::MessagePopup(std::string_view title, std::string_view text) {
     const std::string title_text(title), body(text);
-    if (popups_ == PopupStyle::Modal &&
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title_text.c_str(), body.c_str(),
-                                 nullptr) == 0) {
+    if (popups_ == PopupStyle::Modal) {
+        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title_text.c_str(), body.c_str(),
+                                     nullptr) == 0) {
+            return;
+        }
+        // Nothing is lost: the message goes to standard error, with why no box showed.
+        std::fprintf(stderr, "popup [%s] %s (no message box can be shown: %s)\n",
+                     title_text.c_str(), body.c_str(), SDL_GetError());
         return;
     }
     std::fprintf(stderr, "popup [%s] %s\n", title_text.c_str(), body.c_str());
@@ -134,8 +139,8 @@ void SdlPresenter::Present(Runtime& runtime) {
         std::unique_ptr<Window>& w = windows_[p.handle];
         if (!w) {
             w = std::make_unique<Window>();
-            const std::string title =
-                "tov-play: " + p.file + " panel " + std::to_string(p.resource);
+            // The panel's own title, as a person sees it on the table's screen.
+            const std::string title = p.title.empty() ? "tovserver" : p.title;
             uint32_t flags = SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR;
             if (!p.frame) flags |= SDL_WINDOW_BORDERLESS;
             w->window = SDL_CreateWindow(title.c_str(), p.left, p.top, p.width, p.height, flags);
