@@ -434,6 +434,33 @@ int RuntimeScreenPixel(lua_State* L) {
     return 1;
 }
 
+// runtime.clipboard(): { width, height } of the last picture put on the clipboard (0 x 0 before
+// any), or nil where the picture went to the system's clipboard.
+int RuntimeClipboard(lua_State* L) {
+    int width = 0;
+    int height = 0;
+    if (tov_clipboard_size(&width, &height) < 0) {
+        lua_pushnil(L);
+        return 1;
+    }
+    lua_createtable(L, 0, 2);
+    lua_pushinteger(L, width);
+    lua_setfield(L, -2, "width");
+    lua_pushinteger(L, height);
+    lua_setfield(L, -2, "height");
+    return 1;
+}
+
+int RuntimeClipboardPixel(lua_State* L) {
+    uint32_t color = 0;
+    if (tov_clipboard_pixel(CheckInt(L, 1), CheckInt(L, 2), &color) < 0) {
+        lua_pushnil(L);
+    } else {
+        lua_pushinteger(L, color & 0xFFFFFF);
+    }
+    return 1;
+}
+
 int RuntimePopups(lua_State* L) {
     const int count = tov_popup_count();
     lua_createtable(L, std::max(count, 0), 0);
@@ -556,6 +583,8 @@ LuaHost::LuaHost(ScriptState* state) : lua_(luaL_newstate()) {
                                 {"control", RuntimeControl},
                                 {"canvas_pixel", RuntimeCanvasPixel},
                                 {"screen_pixel", RuntimeScreenPixel},
+                                {"clipboard", RuntimeClipboard},
+                                {"clipboard_pixel", RuntimeClipboardPixel},
                                 {"popups", RuntimePopups},
                                 {"clear_popups", RuntimeClearPopups},
                                 {"set_mouse", RuntimeSetMouse},

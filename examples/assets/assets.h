@@ -31,3 +31,6 @@ void MakeAssets_gauges(const std::string& out_dir);
 
 // A ball, a title plate, two card sides and gfx_extern/'s magic stars for the sprite scenes.
 void MakeAssets_sprites(const std::string& out_dir);
+
+// A badge on a magenta ground, masked by the capture scene.
+void MakeAssets_captures(const std::string& out_dir);

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     MakeAssets_aux_panels(out_dir);
     MakeAssets_gauges(out_dir);
     MakeAssets_sprites(out_dir);
+    MakeAssets_captures(out_dir);
 
     return tov::assets::WriteFailures() == 0 ? 0 : 1;
 }

@@ -192,6 +192,12 @@ TOV_API int tov_popup_count(void);
 TOV_API int tov_popup(int index, const char** title, const char** text);
 TOV_API void tov_clear_popups(void);
 
+/* The last picture a headless engine put on the clipboard: its size (0 x 0 before any) and the
+ * colour 0xRRGGBB of one of its pixels. TOV_ERR_NOT_HEADLESS where a presenter gives the
+ * picture to the system's clipboard instead. */
+TOV_API int tov_clipboard_size(int* width, int* height);
+TOV_API int tov_clipboard_pixel(int x, int y, uint32_t* color);
+
 /* Sets the mouse of a headless engine, in screen coordinates (buttons: non-zero = down). */
 TOV_API int tov_set_mouse(int x, int y, int left, int right, int middle);
 

@@ -10,6 +10,8 @@ std::string_view TitleText(ReportTitle title) {
             return "warning";
         case ReportTitle::Error:
             return "Error";
+        case ReportTitle::MemoryStatusReport:
+            return "memory status report";
     }
     return "Error";
 }

@@ -45,8 +45,9 @@
 
 namespace tov {
 
-// The three titles of the engine's reports.
-enum class ReportTitle { FatalError, Warning, Error };
+// The three titles of the engine's reports, and the title of the memory report, which is shown
+// the same way.
+enum class ReportTitle { FatalError, Warning, Error, MemoryStatusReport };
 std::string_view TitleText(ReportTitle title);
 
 class Engine {

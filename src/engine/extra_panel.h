@@ -49,7 +49,7 @@ class ExtraPanel {
 
     int ExtraPanelHandle = 0;  // 0 until InstallExtraPanel
     int ExtraPanelXPos = 0;    // the left edge ShowExtraPanel restores
-    int clipbmp = 0;           // the latest capture of CopyXtraToDmd; 0 when there is none
+    int clipbmp = 0;  // the latest capture of CopyXtraToDmd or copydmdtosimpledmd; 0 for none
 
   private:
     Engine& engine_;

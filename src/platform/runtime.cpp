@@ -875,8 +875,12 @@ int Runtime::EnableWindow(intptr_t window, bool enable) {
 
 // ---- system services -------------------------------------------------------------------------
 
-MemoryStatus Runtime::GetMemoryStatus() {
+MemoryStatus Presenter::Memory() {
     return QueryMemoryStatus();
+}
+
+MemoryStatus Runtime::GetMemoryStatus() {
+    return state_->presenter->Memory();
 }
 
 void Runtime::StartProgram(std::string_view command_line) {

@@ -124,6 +124,8 @@ class Presenter {
     // Enables or disables input to a panel's window.
     virtual void EnableWindow(intptr_t window, bool enable) = 0;
     virtual void ClipboardPutBitmap(const Bitmap& bitmap) = 0;
+    // The machine's memory: the system's figures, unless the presenter stands in for them.
+    virtual MemoryStatus Memory();
     // Lets the person see what changed; hosts call Runtime::Present once per tick.
     virtual void Present(Runtime& runtime) = 0;
 };

@@ -13,8 +13,10 @@ namespace tov::platform {
 // virtual memory limit, virtual memory is physical memory plus swap.
 MemoryStatus QueryMemoryStatus();
 
-// Starts the command line (split at blanks, double quotes grouping) as a program detached from
-// this process, its window shown normally where it has one. Whether it starts is not
+// Starts the command line as a program detached from this process, its window shown normally
+// where it has one: on Windows the line goes to the system as it stands, elsewhere it is split
+// into words as a POSIX shell splits them (quotes and backslashes, no expansion) and the first
+// word is found on the search path. Whether it starts is not
 // reported; this process never waits for it.
 void StartDetached(std::string_view command_line);
 

@@ -14,23 +14,41 @@ namespace tov::platform {
 
 namespace {
 
-// Words of a command line: blanks separate, double quotes group (and are removed).
+// Words of a command line, split as a POSIX shell splits them, without any expansion: blanks
+// and tabs separate; single quotes keep everything up to the next one; double quotes keep
+// everything up to the next unescaped one, a backslash there escaping only the characters
+// " \ $ and `; outside quotes a backslash keeps the next character. Quotes are removed; "" and ''
+// make an empty word; an unclosed quote reaches the end of the line.
 std::vector<std::string> SplitCommandLine(std::string_view line) {
     std::vector<std::string> words;
     std::string word;
-    bool quoted = false;
     bool in_word = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            in_word = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\n') {
             if (in_word) words.push_back(word);
             word.clear();
             in_word = false;
+            continue;
+        }
+        in_word = true;
+        if (c == '\'') {
+            const size_t close = line.find('\'', i + 1);
+            const size_t end = close == std::string_view::npos ? line.size() : close;
+            word.append(line.substr(i + 1, end - i - 1));
+            i = end;
+        } else if (c == '"') {
+            for (++i; i < line.size() && line[i] != '"'; ++i) {
+                if (line[i] == '\\' && i + 1 < line.size() &&
+                    std::string_view("\"\\$`").find(line[i + 1]) != std::string_view::npos) {
+                    ++i;
+                }
+                word.push_back(line[i]);
+            }
+        } else if (c == '\\' && i + 1 < line.size()) {
+            word.push_back(line[++i]);
         } else {
             word.push_back(c);
-            in_word = true;
         }
     }
     if (in_word) words.push_back(word);

@@ -29,8 +29,10 @@ void StartDetached(std::string_view command_line) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
+    // A console program gets a console window of its own, shown normally like any other
+    // program's window, rather than running unseen.
     if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                       DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup,
+                       CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup,
                        &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

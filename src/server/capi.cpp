@@ -241,6 +241,13 @@ platform::Runtime& SharedRuntime() {
     return SharedEngine().Runtime();
 }
 
+// The last picture the headless presenter was given for the clipboard; null under another
+// presenter.
+const platform::Surface* HeadlessClipboard() {
+    auto* headless = dynamic_cast<platform::HeadlessPresenter*>(&SharedRuntime().GetPresenter());
+    return headless != nullptr ? &headless->Clipboard().image : nullptr;
+}
+
 void CopyName(std::string_view from, char* to, size_t size) {
     const size_t n = from.size() < size - 1 ? from.size() : size - 1;
     std::memcpy(to, from.data(), n);
@@ -506,6 +513,28 @@ TOV_API int tov_popup(int index, const char** title, const char** text) {
 TOV_API void tov_clear_popups(void) {
     Guarded([] {
         SharedRuntime().ClearPopups();
+        return 0;
+    });
+}
+
+TOV_API int tov_clipboard_size(int* width, int* height) {
+    if (width == nullptr || height == nullptr) return tov::platform::kUIENullPointer;
+    return Guarded([&] {
+        const tov::platform::Surface* picture = HeadlessClipboard();
+        if (picture == nullptr) return TOV_ERR_NOT_HEADLESS;
+        *width = picture->width;
+        *height = picture->height;
+        return 0;
+    });
+}
+
+TOV_API int tov_clipboard_pixel(int x, int y, uint32_t* color) {
+    if (color == nullptr) return tov::platform::kUIENullPointer;
+    return Guarded([&] {
+        const tov::platform::Surface* picture = HeadlessClipboard();
+        if (picture == nullptr) return TOV_ERR_NOT_HEADLESS;
+        if (!picture->Contains(x, y)) return static_cast<int>(tov::platform::kUIEInvalidValue);
+        *color = picture->At(x, y);
         return 0;
     });
 }

@@ -763,8 +763,11 @@ inline constexpr std::array<MemberDoc, kMemberCount> kMemberDocs = {{
     {"MaskBitmapFromSelection", Topic::Captures,
      "Makes every pixel of colour `_BitmapMaskColor` (0xRRGGBB) in the picture of slot "
      "`_BitmapSelectionIndex` transparent: from then on that colour is left out whenever the "
-     "picture is drawn. A picture of more than 125,000 pixels is refused with \"CVI-function "
-     "'MaskBitmapFromSelection': selected bitmap too big\" (title \"fatal error\") and -1."},
+     "picture is drawn. A slot outside 0 to 499 is refused with \"CVI-function "
+     "'MaskBitmapFromSelection': argument '_BitmapSelectionIndex' out of range (must be "
+     "0..499)\" and a picture of more than 125,000 pixels with \"CVI-function "
+     "'MaskBitmapFromSelection': selected bitmap too big\" (title \"fatal error\"), each with "
+     "-1."},
     {"SetUpLoopScrollAttr", Topic::Linebox,
      "Styles the linebox: left edge `_XPos`, width `_Width`, font `_FontStyle`, size "
      "`_FontHeight`, colour `_FontColor`, bold `_Bold`, italic `_Italic` (-2 and the empty "

@@ -261,6 +261,25 @@ print("linebox", box.kind, type(box.lines))
     EXPECT_TRUE(Contains(r.output, "linebox\ttext box\ttable")) << r.output;
 }
 
+TEST(Play, ClipboardHoldsTheLastPictureOfTheDmd) {
+    TempDir dir;
+    const PlayResult r = Play(dir, R"(
+local obj = CreateObject("tovserver.myQuendal")
+obj:InstallPanel(0, 0, 40, 20)
+print("before", runtime.clipboard().width, runtime.clipboard().height)
+obj:ClearArea(0, 0, -1, -1, 0x112233)
+obj:copydmdtosimpledmd()
+obj:ClearArea(0, 0, -1, -1, 0x445566)
+print("copy", obj:copydmdtosimpledmd())
+local c = runtime.clipboard()
+print("clip", c.width, c.height, runtime.clipboard_pixel(39, 19), runtime.clipboard_pixel(40, 0))
+)");
+    EXPECT_EQ(r.exit_status, 0) << r.output;
+    EXPECT_TRUE(Contains(r.output, "before\t0\t0")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "copy\t0")) << r.output;
+    EXPECT_TRUE(Contains(r.output, "clip\t40\t20\t4478310\tnil")) << r.output;  // 0x445566
+}
+
 TEST(Play, IntrospectionAnswersNilForWhatDoesNotExist) {
     TempDir dir;
     const PlayResult r = Play(dir, R"(

@@ -53,4 +53,8 @@ void HeadlessPresenter::ClipboardPutBitmap(const Bitmap& bitmap) {
     clipboard_ = bitmap;
 }
 
+MemoryStatus HeadlessPresenter::Memory() {
+    return memory_ ? *memory_ : Presenter::Memory();
+}
+
 }  // namespace tov::platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@ class HeadlessPresenter : public Presenter {
     int ShowCursor(bool show) override;
     void EnableWindow(intptr_t window, bool enable) override;
     void ClipboardPutBitmap(const Bitmap& bitmap) override;
+    MemoryStatus Memory() override;
     void Present(Runtime&) override { ++presented_; }
 
     // --- What a test drives ---------------------------------------------------------------
@@ -32,6 +34,8 @@ class HeadlessPresenter : public Presenter {
     void SetScreenSize(int width, int height);
     // Whether each popup is also printed on standard error (on by default).
     void SetEcho(bool echo) { echo_ = echo; }
+    // The memory figures Memory() reports from now on instead of the system's.
+    void SetMemory(const MemoryStatus& memory) { memory_ = memory; }
 
     // --- What a test reads ----------------------------------------------------------------
     const std::vector<PopupRecord>& Popups() const { return popups_; }
@@ -53,6 +57,7 @@ class HeadlessPresenter : public Presenter {
     int cursor_count_ = 0;
     std::vector<intptr_t> disabled_;
     Bitmap clipboard_;
+    std::optional<MemoryStatus> memory_;
     int presented_ = 0;
     bool echo_ = true;
 };
