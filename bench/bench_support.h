@@ -55,7 +55,6 @@ class BenchEngine {
     tov::Engine engine_;
 };
 
-
 // A fresh folder "tov-bench-<name>-<process id>" under the system's temporary folder, removed
 // with everything in it when the object goes.
 class TempFolder {
