@@ -83,10 +83,7 @@ int FrameAnim::ShowFrameAnimFrame(int16_t _FrameAnimIndex, int16_t _FrameAnimFra
 }
 
 int FrameAnim::HideFrameAnim() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kEffectCanvas, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kEffectCanvas);
 }
 
 }  // namespace tov

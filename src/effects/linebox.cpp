@@ -91,10 +91,7 @@ int Linebox::ShowUpLoopScrollNextStep() {
 }
 
 int Linebox::HideLinebox() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kLinebox, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kLinebox);
 }
 
 }  // namespace tov

@@ -94,10 +94,7 @@ int ScrollText::ChangeTextLeftLoopColor(int32_t _TextLeftLoopColor) {
 }
 
 int ScrollText::HideText() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kTextCanvas, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kTextCanvas);
 }
 
 int ScrollText::ChangeZPlanePosScrolltext(int16_t _ZPlanePos) {

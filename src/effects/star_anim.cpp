@@ -58,10 +58,7 @@ int StarAnim::ShowStarAnimNextStep() {
 }
 
 int StarAnim::HideStarAnim() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kDmdCanvas, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kDmdCanvas);
 }
 
 }  // namespace tov

@@ -163,10 +163,7 @@ int TntCounter::ChangeTNTColor(int32_t _TNTColor) {
 }
 
 int TntCounter::HideTNT() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kTntText, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kTntText);
 }
 
 }  // namespace tov

@@ -204,10 +204,7 @@ int XyzAnim::ShowXYZAnimStep(int16_t _XYZAnimIndex, int16_t _XYZAnimStep) {
 }
 
 int XyzAnim::HideXYZAnim() {
-    const tov::MainPanel& panel = engine_.MainPanel();
-    engine_.Runtime().SetCtrlAttribute(panel.PanelHandle, ids::kXyzCanvas, Attr::Left,
-                                       panel.PanelWidth);
-    return 0;
+    return engine_.MainPanel().ParkControl(ids::kXyzCanvas);
 }
 
 }  // namespace tov

@@ -54,7 +54,7 @@ int MainPanel::InstallPanel(int16_t _PanelXPos, int16_t _PanelYPos, int16_t _Pan
     for (int control : {ids::kTextCanvas, ids::kXyzCanvas, ids::kEffectCanvas, ids::kTntText,
                         ids::kMagicStarYellow, ids::kMagicStarGreen, ids::kMagicStarLilac,
                         ids::kMagicStarRed, ids::kConstructCanvas, ids::kLinebox}) {
-        rt.SetCtrlAttribute(PanelHandle, control, Attr::Left, PanelWidth);
+        ParkControl(control);
     }
 
     rt.DisplayPanel(PanelHandle);
@@ -130,6 +130,11 @@ int MainPanel::HidePanel() {
     platform::Runtime& rt = engine_.Runtime();
     rt.SetPanelAttribute(PanelHandle, Attr::Left, kHiddenLeftEdge);
     rt.HidePanel(PanelHandle);
+    return 0;
+}
+
+int MainPanel::ParkControl(int control) {
+    engine_.Runtime().SetCtrlAttribute(PanelHandle, control, Attr::Left, PanelWidth);
     return 0;
 }
 

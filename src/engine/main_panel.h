@@ -29,6 +29,10 @@ class MainPanel {
     int ShowPanel();
     int ChangePanelColor(int32_t _Color);
     int get_ScreenWidth(int16_t* ScreenWidth);
+
+    // Parks one of the panel's controls: moves its left edge to PanelWidth, just beyond the
+    // panel's right edge. What every Hide... member does; returns 0.
+    int ParkControl(int control);
     int get_ScreenHeight(int16_t* ScreenHeight);
     int get_MouseXPos(int16_t* MouseXPos);
     int get_MouseYPos(int16_t* MouseYPos);
