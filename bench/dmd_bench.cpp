@@ -1,21 +1,20 @@
-// The DMD renderer against the raster copy of the same glyph pixels: a ten-digit value with
-// thousands separators at zoom 3 on an 800 x 600 DMD.
+// The raster copy of the glyph pixels that Dmd/ShowDMDNumeric draws (a ten-digit value with
+// thousands separators at zoom 3 on an 800 x 600 DMD), straight onto a surface: the floor under
+// the DMD renderer's time.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "engine/engine.h"
+#include "platform/bitmap.h"
 #include "platform/raster.h"
 
 namespace {
 
-constexpr int kFontSlot = 0;
 constexpr int kCellWidth = 18;
 constexpr int kCellHeight = 24;
 constexpr int kCells = 75;
 constexpr double kZoom = 3.0;
-constexpr double kValue = 9876543210.0;
 
 // A font strip with a pattern in every cell, so that no copy degenerates into a fill.
 tov::platform::Surface FontStrip() {
@@ -26,28 +25,7 @@ tov::platform::Surface FontStrip() {
     return s;
 }
 
-struct DmdScene {
-    tov::Engine engine;
-    DmdScene() {
-        engine.MainPanel().InstallPanel(0, 0, 800, 600);
-        int bitmap = 0;
-        engine.Runtime().NewBitmap(FontStrip(), &bitmap);
-        tov::BitmapSelection& selection = engine.BitmapSelection();
-        selection.Replace(kFontSlot, bitmap);
-        selection.BitmapFrameWidth[kFontSlot] = kCellWidth;
-        selection.BitmapFrameHeight[kFontSlot] = kCellHeight;
-        engine.Dmd().SetDMDAttr(10, 100, kZoom, kZoom, kFontSlot, 0, 1);
-    }
-};
-
-void BM_ShowDMDNumeric(benchmark::State& state) {
-    DmdScene scene;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(scene.engine.Dmd().ShowDMDNumeric(kValue));
-}
-BENCHMARK(BM_ShowDMDNumeric);
-
-// The same ten glyph and three separator rectangles copied straight onto a surface.
+// The ten glyph and three separator rectangles.
 void BM_RasterCopyOfTheSameGlyphs(benchmark::State& state) {
     using tov::platform::MakeRect;
     using tov::platform::Rect;

@@ -35,6 +35,45 @@ void SetUpDmd(tov::Engine& e) {
     e.Dmd().SetDMDAttr(10, 100, 3.0, 3.0, 2, 0, 1);
 }
 
+// The extra panel (800 x 600 at 0, 0) with every gauge set up, 200 pixels wide, values 0..100.
+void SetUpGauges(tov::Engine& e) {
+    e.ExtraPanel().InstallExtraPanel(0, 0, 800, 600);
+    tov::Gauges& g = e.Gauges();
+    g.SetTankAttr(10, 10, 60, 200, 0, 100, "DejaVu Sans", 10, 0x101010, 0x2080F0, 0xF0F0F0);
+    g.SetThermometerAttr(100, 10, 60, 200, 0, 100, "DejaVu Sans", 10, "Heat", 0x101010, 0xF02020,
+                         0xF0F0F0);
+    g.SetMultimeterAttr(200, 10, 200, 0, 100, 20, "DejaVu Sans", 10, 0x202020, 0xFFFFFF, 0,
+                        0xFF0000, 0x00FF00, 0x004000);
+    g.SetClockAttr(420, 10, 200, 0, 60, 90, -270, "DejaVu Sans", 10, 0xFF0000, 0x00FF00, 0xFFFFFF,
+                   0x000000);
+    g.SetVPSlideAttr(640, 10, 60, 200, 40, 20, 0, 100, "DejaVu Sans", 10, "Power", 0x101010,
+                     0x20F020, 0xC0C0C0, 0xF0F0F0);
+    g.SetLevelThermometerAttr(10, 300, 60, 200, "DejaVu Sans", 10, "Level", 0x101010, 0x2020F0,
+                              0xF0F0F0);
+    for (int16_t level = 0; level < 5; ++level)
+        g.SetLevelThermometerLevelText(level, "Level " + std::to_string(level));
+    g.SetMissionValueAttr(200, 300, 200, "Mission", "DejaVu Sans", 24, 0xFFFFFF, 0x000000);
+    g.SetTankVisibility(1);
+    g.SetThermometerVisibility(1);
+    g.SetMultimeterVisibility(1);
+    g.SetClockVisibility(1);
+    g.SetVPSlideVisibility(1);
+    g.SetLevelThermometerVisibility(1);
+    g.SetMissionValueVisibility(1);
+}
+
+void ComposeExtraPanel(tov::Engine& e) {
+    tov::platform::Rect changed{};
+    e.Runtime().ComposedPanelPixels(e.ExtraPanel().ExtraPanelHandle, &changed);
+}
+
+// Simple panel 0 (320 x 60 at 820, 0) showing the DMD font of slot 2.
+void SetUpSimplePanel(tov::Engine& e) {
+    SetUpDmd(e);
+    e.SimplePanels().InstallSimplePanel(0, 1, 820, 0, 320, 60);
+    e.SimplePanels().SetSimplePanelDMDAttr(0, 4, 4, 1.0, 2.0, 2, 0, 1);
+}
+
 constexpr size_t kPanelBytes = size_t{4} * kPanelWidth * kPanelHeight;
 constexpr size_t kPicturePixelBytes = size_t{4} * kPictureWidth * kPictureHeight;
 
@@ -104,6 +143,50 @@ const StepBench kSteps[] = {
          e.ZoomText().PrepareTextZoomProc(0);
      },
      [](tov::Engine& e, int n) { e.ZoomText().ShowTextZoomStep(0, static_cast<int16_t>(n)); }},
+    // The gauges on the extra panel, each 200 pixels high or wide: a new value, and the extra
+    // panel composed again, where the gauge's new look is drawn.
+    {"Gauges/SetTankValue + composition", size_t{4} * 60 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetTankValue(static_cast<int16_t>(n));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetThermometerValue + composition", size_t{4} * 60 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetThermometerValue(static_cast<int16_t>(n));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetMultimeterValue + composition", size_t{4} * 200 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetMultimeterValue(static_cast<int16_t>(n));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetClockValue + composition", size_t{4} * 200 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetClockValue(static_cast<int16_t>(n % 61));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetVPSlideValue + composition", size_t{4} * 60 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetVPSlideValue(static_cast<int16_t>(n));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetLevelThermometerLevel + composition", size_t{4} * 60 * 200, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetLevelThermometerLevel(static_cast<uint8_t>(n % 5));
+         ComposeExtraPanel(e);
+     }},
+    {"Gauges/SetMissionValue + composition", size_t{4} * 200 * 60, SetUpGauges,
+     [](tov::Engine& e, int n) {
+         e.Gauges().SetMissionValue(1234567 + n);
+         ComposeExtraPanel(e);
+     }},
+    // The DMD of a 320 x 60 simple panel.
+    {"SimplePanels/ShowSimplePanelDMDNumeric", size_t{4} * 320 * 60, SetUpSimplePanel,
+     [](tov::Engine& e, int n) { e.SimplePanels().ShowSimplePanelDMDNumeric(0, 1234567.0 + n); }},
+    {"SimplePanels/ShowSimplePanelDMDText", size_t{4} * 320 * 60, SetUpSimplePanel,
+     [](tov::Engine& e, int n) {
+         e.SimplePanels().ShowSimplePanelDMDText(0, n % 2 != 0 ? "REPLAY 12" : "EXTRA BALL");
+     }},
     // A 200 x 100 section of the picture onto the DMD canvas.
     {"AreaDrawing/DrawArea", size_t{4} * 200 * 100, [](tov::Engine&) {},
      [](tov::Engine& e, int n) {

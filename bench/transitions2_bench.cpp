@@ -1,72 +1,30 @@
 // The steps of the bitmap construct (every style), the square fade and the wave on an 800 x 600
 // main panel with a 500 x 250 picture. Each benchmark times single steps (set-ups are left out)
-// and reports the mean time per step and `worst_us`, the mean time of the slowest step of a run.
-// The construct step of style 2, the square fade steps and the wave step also report `vs_memcpy`
-// and `worst_vs_memcpy`: the mean and the slowest step divided by one memcpy of the 500 x 250
-// canvas pixels (32 bits each), measured in the same run.
+// and reports the mean time per step, `worst_us`, the mean time of the slowest step of a run,
+// `vs_memcpy` and `worst_vs_memcpy`: the mean and the slowest step divided by one memcpy of the
+// 500 x 250 canvas pixels (32 bits each), measured in the same run.
 //
 // Times are the thread's processor time, so that a machine shared with other work measures
 // what a step costs rather than how long it waited for a processor.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <string>
 #include <vector>
-
-#include <time.h>
-#include <unistd.h>
 
 #include "bench_support.h"
 #include "engine/engine.h"
-#include "platform/image_file.h"
 
 namespace {
 
-constexpr int kWidth = 500;
-constexpr int kHeight = 250;
+using tov::bench::BenchEngine;
+
+constexpr int kWidth = tov::bench::kPictureWidth;
+constexpr int kHeight = tov::bench::kPictureHeight;
 
 // Seconds of processor time this thread has used.
 double ThreadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+    return tov::bench::ThreadNanoseconds() * 1e-9;
 }
-
-tov::platform::Surface BenchPicture() {
-    tov::platform::Surface s(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x)
-            s.At(x, y) = ((x * 255 / kWidth) << 16) | ((y * 255 / kHeight) << 8) | ((x ^ y) & 0xFF);
-    }
-    return s;
-}
-
-// An engine with an 800 x 600 main panel and the 500 x 250 picture in slot 0.
-class BenchEngine {
-  public:
-    BenchEngine() {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tov-bench-transitions2-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir_);
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
-        engine_.MainPanel().InstallPanel(0, 0, 800, 600);
-        tov::platform::WritePng((dir_ / "bench.png").string(), BenchPicture());
-        engine_.BitmapSelection().AddBitmapToSelection("bench.png", 0, kWidth, kHeight);
-        std::filesystem::current_path(previous);
-    }
-    ~BenchEngine() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    tov::Engine& Get() { return engine_; }
-
-  private:
-    std::filesystem::path dir_;
-    tov::Engine engine_;
-};
 
 // Seconds of one memcpy of the canvas pixels, at its best, in thread time like the steps.
 double MemcpySeconds() {
@@ -85,11 +43,9 @@ BENCHMARK(BM_MemcpyCanvas);
 // when one is needed and returns the number of the step about to be made within its run.
 // Reports the mean, `worst_us` (the mean time of the run's slowest step: the slowest of the
 // per-number means, so that one preempted call does not count as the step's cost) and, on
-// request, the ratios of the mean and of the slowest step to the memcpy.
-enum class Ratio { None, VsMemcpy };
-
+// the ratios of the mean and of the slowest step to the memcpy.
 template <typename Prepare, typename Step>
-void TimeSteps(benchmark::State& state, Ratio ratio, Prepare prepare, Step step) {
+void TimeSteps(benchmark::State& state, Prepare prepare, Step step) {
     double total = 0.0;
     std::vector<double> time_by_number;
     std::vector<int> count_by_number;
@@ -113,10 +69,8 @@ void TimeSteps(benchmark::State& state, Ratio ratio, Prepare prepare, Step step)
     }
     const double mean = total / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
     state.counters["worst_us"] = worst * 1e6;
-    if (ratio == Ratio::VsMemcpy) {
-        state.counters["vs_memcpy"] = mean / MemcpySeconds();
-        state.counters["worst_vs_memcpy"] = worst / MemcpySeconds();
-    }
+    state.counters["vs_memcpy"] = mean / MemcpySeconds();
+    state.counters["worst_vs_memcpy"] = worst / MemcpySeconds();
 }
 
 // Every step of a construction of the given style on a 500 x 250 display, run after run.
@@ -133,8 +87,7 @@ void BM_BitmapConstructStep(benchmark::State& state) {
         }
         return steps++;
     };
-    TimeSteps(state, style == 2 ? Ratio::VsMemcpy : Ratio::None, prepare,
-              [&] { construct.ShowNextBitmapConstructStep(); });
+    TimeSteps(state, prepare, [&] { construct.ShowNextBitmapConstructStep(); });
 }
 BENCHMARK(BM_BitmapConstructStep)
     ->DenseRange(1, 14)
@@ -157,7 +110,7 @@ void BM_SquareFadeStep(benchmark::State& state) {
         }
         return steps++;
     };
-    TimeSteps(state, Ratio::VsMemcpy, prepare, [&] { fade.ShowBitmapSquareFadeNextStep(); });
+    TimeSteps(state, prepare, [&] { fade.ShowBitmapSquareFadeNextStep(); });
 }
 BENCHMARK(BM_SquareFadeStep)
     ->Arg(1)
@@ -172,7 +125,7 @@ void BM_WaveStep(benchmark::State& state) {
     tov::Wave& wave = bench.Get().Wave();
     wave.SetWaveAttr(0, -1, -1, 1.0, 1.0, 40, 60, 0, kHeight);
     TimeSteps(
-        state, Ratio::VsMemcpy, [&] { return static_cast<int>(wave.WavePresentStep); },
+        state, [&] { return static_cast<int>(wave.WavePresentStep); },
         [&] { wave.ShowNextWaveStep(); });
 }
 BENCHMARK(BM_WaveStep)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -186,9 +186,17 @@ int CallMemberUnprotected(lua_State* L, const server::MemberDecl& decl, tov_obje
         if (next_lua > lua_gettop(L)) break;
         tov_variant v;
         if (!ToVariant(L, next_lua, &v)) {
-            PushError(L, "'" + std::string(decl.name) + "': argument " +
-                             std::to_string(next_lua - 1) + " (" + std::string(p.name) +
-                             ") cannot be a " + luaL_typename(L, next_lua));
+            // Appended piece by piece: g++ 12 warns wrongly of an overlapping copy in
+            // "'" + std::string(...) at -O3.
+            std::string message = "'";
+            message.append(decl.name)
+                .append("': argument ")
+                .append(std::to_string(next_lua - 1))
+                .append(" (")
+                .append(p.name)
+                .append(") cannot be a ")
+                .append(luaL_typename(L, next_lua));
+            PushError(L, message);
             return -1;
         }
         arguments.push_back(v);
