@@ -7,6 +7,7 @@
 // rasterizer; only the canvas operations of raster.h stay integer and un-anti-aliased.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/surface.h"
@@ -47,9 +48,12 @@ class Shape {
 
     bool Empty() const { return contours_.empty(); }
     const std::vector<std::vector<PointF>>& Contours() const { return contours_; }
+    // A hash of what the shape was built from: shapes built alike have the same signature.
+    uint64_t Signature() const { return signature_; }
 
   private:
     std::vector<std::vector<PointF>> contours_;
+    uint64_t signature_ = 0;
 };
 
 // The colour a shape is painted in: `from` at point `start` shading into `to` at point `end`
@@ -77,5 +81,10 @@ Color MixColor(Color a, Color b, double t);
 // in the brush paints nothing.
 void FillShape(Surface& surface, const Shape& shape, const Brush& brush, double dx = 0.0,
                double dy = 0.0);
+
+// Figures built again from the same arguments, and shapes painted again at the same place on a
+// surface of the same size, come from memos of this thread. This empties them, so that what is
+// painted next is built and rasterized afresh.
+void ForgetShapeMemos();
 
 }  // namespace tov::platform

@@ -113,5 +113,45 @@ TEST(Smooth, GradientRunsFromStartToEndAndOpacityBlends) {
     EXPECT_EQ(MixColor(0x102030, 0xFFFFFF, -3.0), 0x102030);
 }
 
+// A scene of every kind of figure, with solid, gradient and faint brushes.
+void PaintScene(Surface& s, double dx, double dy, int variant) {
+    const double v = variant * 0.25;
+    FillShape(s, Shape().Circle(10 + v, 9, 6.5), SolidBrush(0x20C040), dx, dy);
+    FillShape(s, Shape().Ring(20, 12, 3 + v, 7),
+              GradientBrush(0xFF0000, 0x0000FF, {13, 5}, {27, 19}), dx, dy);
+    FillShape(s, Shape().ArcBand(15, 15, 8, 11, 140 - variant, 40), SolidBrush(0xFFFFFF, 90), dx,
+              dy);
+    FillShape(s, Shape().Segment({2, 3}, {25 + v, 20}, 1.5), SolidBrush(0xFFD040), dx, dy);
+    FillShape(s, Shape().RoundedRect(3, 14, 12, 7 + v, 2.5),
+              GradientBrush(0x404040, 0xC0C0C0, {0, 14}, {0, 21}), dx, dy);
+    FillShape(s, Shape().Polygon({{4, 4}, {9 + v, 2}, {7, 11}}), SolidBrush(kRed, 200), dx, dy);
+}
+
+TEST(Smooth, FiguresAndCoverageFromTheMemosGiveTheFreshPixels) {
+    // Scenes painted at several offsets, on surfaces of several sizes, in varying order, each
+    // compared with the same scene painted after the memos were emptied.
+    const int sizes[][2] = {{30, 25}, {17, 31}, {30, 25}, {8, 40}};
+    const double offsets[][2] = {{0, 0}, {-3, 2}, {0.5, -1.25}, {0, 0}, {7, 0}};
+    for (int variant = 0; variant < 3; ++variant) {
+        for (const auto& size : sizes) {
+            for (const auto& offset : offsets) {
+                Surface kept(size[0], size[1], 0x102030);
+                PaintScene(kept, offset[0], offset[1], variant);
+                PaintScene(kept, offset[0], offset[1], variant);  // over itself, from the memos
+                ForgetShapeMemos();
+                Surface fresh(size[0], size[1], 0x102030);
+                PaintScene(fresh, offset[0], offset[1], variant);
+                PaintScene(fresh, offset[0], offset[1], variant);
+                ASSERT_EQ(kept.pixels, fresh.pixels)
+                    << "variant " << variant << " size " << size[0] << "x" << size[1] << " offset "
+                    << offset[0] << "," << offset[1];
+                // Leave memos of another variant behind for the next round.
+                Surface other(size[0], size[1], 0);
+                PaintScene(other, offset[1], offset[0], variant + 1);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tov::platform
