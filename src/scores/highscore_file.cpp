@@ -204,9 +204,38 @@ std::string SaveTargetOf(const std::string& path) {
     return place.string();
 }
 
-void RemoveLeftoverTemporaryFile(const std::string& path) {
+namespace {
+
+void RemoveLeftoverTemporaryFile(const std::string& target) {
     std::error_code error;
-    std::filesystem::remove(TemporaryPathFor(SaveTargetOf(path)), error);
+    std::filesystem::remove(TemporaryPathFor(target), error);
+}
+
+bool HasFurtherNames(const std::string& target) {
+    std::error_code error;
+    return std::filesystem::hard_link_count(target, error) > 1 && !error;
+}
+
+}  // namespace
+
+void FinishInterruptedSave(const std::string& path) {
+    const std::string target = SaveTargetOf(path);
+    const std::string temporary = TemporaryPathFor(target);
+    std::error_code error;
+    // A temporary file that is a link was put there by something else: it is never read.
+    if (HasFurtherNames(target) &&
+        std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, error))) {
+        std::vector<uint8_t> bytes;
+        std::string reason;
+        HighscoreTable table;
+        if (ReadFileUpTo(temporary, kHighscoreFileBytes + 1, &bytes, &reason) ==
+                FileReadResult::Read &&
+            DecodeHighscoreFile(bytes, &table, &reason)) {
+            // When this fails too, the target stays as the interrupted save left it.
+            WriteWholeFile(target, bytes, &reason);
+        }
+    }
+    RemoveLeftoverTemporaryFile(target);
 }
 
 bool WriteTemporaryFile(const std::string& path, std::span<const uint8_t> bytes,
@@ -253,8 +282,7 @@ bool WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes,
 
     // A file with further names (hard links) must keep them all: once the complete table lies
     // in the temporary file, the file itself is overwritten where it stands.
-    std::error_code error;
-    if (std::filesystem::hard_link_count(target, error) > 1 && !error) {
+    if (HasFurtherNames(target)) {
         const bool written = WriteWholeFile(target, bytes, reason);
         std::remove(TemporaryPathFor(target).c_str());
         return written;

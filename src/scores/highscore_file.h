@@ -77,9 +77,13 @@ std::string TemporaryPathFor(const std::string& path);
 // `path` itself when it is no link.
 std::string SaveTargetOf(const std::string& path);
 
-// Removes the temporary file that a save of `path` interrupted before its rename left beside
-// the save's target; nothing when there is none.
-void RemoveLeftoverTemporaryFile(const std::string& path);
+// Deals with the temporary file an interrupted save of `path` left beside the save's target;
+// nothing when there is none. A save that renames never touched the target, which still holds
+// the old table: the temporary file goes. A save into a file with further hard links may have
+// been cut off while overwriting the target in place; its temporary file then holds the whole
+// new table, and when it does (a complete, readable table) it is written over the target
+// first, so that the table is not lost to a torn file.
+void FinishInterruptedSave(const std::string& path);
 
 // Writes `bytes` to TemporaryPathFor(path), complete and flushed to the disc, replacing a
 // temporary file an interrupted save may have left. On failure nothing of it is left behind.

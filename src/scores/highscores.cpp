@@ -143,8 +143,8 @@ int Highscores::SaveHscoreToDisc(std::string_view HScoreFileName) {
 
 int Highscores::LoadHscoreFromDisc(std::string_view HScoreFileName) {
     const std::string path = HighscorePath(HScoreFileName);
-    // A save interrupted before its rename left a temporary file that nothing will finish.
-    RemoveLeftoverTemporaryFile(path);
+    // A save that was interrupted may have left a temporary file beside the table.
+    FinishInterruptedSave(path);
     std::vector<uint8_t> bytes;
     std::string reason;
     // One byte more than a table tells a longer file from a table without reading all of it.

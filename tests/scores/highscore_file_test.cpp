@@ -278,6 +278,37 @@ TEST(HighscoreFile, SaveThroughLinksLandsInTheirTargetAndKeepsEveryName) {
     EXPECT_EQ(TakePopups(new_table) + TakePopups(old_table), "");
 }
 
+TEST(HighscoreFile, ASaveCutOffWhileOverwritingAHardLinkedFileIsFinishedByTheNextLoad) {
+    namespace fs = std::filesystem;
+    testing::TempDir dir;
+    const std::string real = dir.File("real.hsc");
+    Engine saved;
+    Fill(saved);
+    const Bytes table = EncodeHighscoreFile(saved.Highscores());
+    PutFile(real, Bytes(kHighscoreFileBytes, 0));
+    fs::create_hard_link(real, dir.Path() / "hard.hsc");
+
+    // The complete table in the temporary file, the file itself torn half way.
+    PutFile(TemporaryPathFor(real), table);
+    {
+        std::fstream torn(real, std::ios::in | std::ios::out | std::ios::binary);
+        torn.write(reinterpret_cast<const char*>(table.data()), 4000);
+    }
+    Engine loaded;
+    EXPECT_EQ(loaded.Highscores().LoadHscoreFromDisc(real), 0);
+    EXPECT_EQ(EncodeHighscoreFile(loaded.Highscores()), table);
+    EXPECT_EQ(FileBytes(dir.File("hard.hsc")), table);
+    EXPECT_EQ(fs::hard_link_count(real), 2u);
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(real)));
+
+    // A temporary file that is no complete table is dropped and the file is left as it is.
+    PutFile(TemporaryPathFor(real), Bytes(kHighscoreFileBytes - 1, 0x0A));
+    EXPECT_EQ(loaded.Highscores().LoadHscoreFromDisc(real), 0);
+    EXPECT_EQ(FileBytes(real), table);
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(real)));
+    EXPECT_EQ(TakePopups(loaded), "");
+}
+
 TEST(HighscoreFile, LeftoverTemporaryFileIsRemovedByTheNextLoadOrSave) {
     namespace fs = std::filesystem;
     testing::TempDir dir;
