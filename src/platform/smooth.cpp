@@ -341,17 +341,24 @@ const Coverage& CoverageOf(const Shape& shape, double dx, double dy, int width, 
     return kept;
 }
 
-// color over pixel with coverage alpha (1..255), channel by channel, rounded to nearest.
-uint32_t Blend(uint32_t pixel, Color color, int alpha) {
-    if (alpha == 255) return static_cast<uint32_t>(color) & 0xFFFFFFu;
-    uint32_t out = 0;
-    for (int shift : {16, 8, 0}) {
-        const int under = static_cast<int>((pixel >> shift) & 0xFF);
-        const int over = Channel(color, shift);
-        const int mixed = (over * alpha + under * (255 - alpha) + 127) / 255;
-        out |= static_cast<uint32_t>(mixed) << shift;
-    }
-    return out;
+// (v + 127) / 255 for each 16-bit lane v (at most 65,152) of a word: x / 255 is
+// (x + 1 + x / 256) / 256 for every x below 65,281, and no lane carries into the next.
+uint32_t DivideLanesBy255(uint32_t v) {
+    v += 0x007F007Fu;
+    return ((v + 0x00010001u + ((v >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+}
+
+// color over pixel with coverage alpha (1..255), channel by channel, rounded to nearest:
+// (over * alpha + under * (255 - alpha) + 127) / 255, red and blue side by side in one word.
+uint32_t Blend(uint32_t pixel, Color color, uint32_t alpha) {
+    const uint32_t over = static_cast<uint32_t>(color);
+    if (alpha == 255) return over & 0xFFFFFFu;
+    const uint32_t rest = 255 - alpha;
+    const uint32_t red_blue =
+        DivideLanesBy255((over & 0xFF00FFu) * alpha + (pixel & 0xFF00FFu) * rest);
+    const uint32_t green =
+        DivideLanesBy255(((over >> 8) & 0xFFu) * alpha + ((pixel >> 8) & 0xFFu) * rest);
+    return red_blue | (green << 8);
 }
 
 }  // namespace
@@ -384,7 +391,8 @@ void FillShape(Surface& surface, const Shape& shape, const Brush& brush, double 
         const uint8_t* covers = coverage.covers.data() + run.offset;
         for (int i = 0; i < run.length; ++i) {
             const int x = run.x + i;
-            const int alpha = opacity == 255 ? covers[i] : covers[i] * opacity / 255;
+            const uint32_t alpha =
+                opacity == 255 ? covers[i] : static_cast<uint32_t>(covers[i] * opacity / 255);
             if (alpha == 0) continue;
             if (!solid) {
                 const double t =
