@@ -95,9 +95,8 @@ int SquareFade::ShowBitmapSquareFadeNextStep() {
     const int dim = SquareDim;
     const int half = dim / 2;
     const double z = SquareZoom;
-    // The pen is made black and wide for the first frame of the step and narrow again after
-    // the last, which leaves the canvas as frame-by-frame setting would.
-    bool pen_set = false;
+    pieces_.clear();
+    frames_.clear();
 
     for (int r = 0; r < SquareYSquares; ++r) {
         for (int k = 0; k < SquareXSquares; ++k) {
@@ -109,26 +108,16 @@ int SquareFade::ShowBitmapSquareFadeNextStep() {
                     const int top = r * dim + half - v;
                     const int left = k * dim + half - v;
                     const int side = TruncToInt(2 * v * z);
-                    rt.CanvasDrawBitmap(panel, ids::kDmdCanvas, picture.bitmap,
-                                        MakeRect(top, left, 2 * v, 2 * v),
-                                        MakeRect(TruncToInt(SquareYPos + top * z),
-                                                 TruncToInt(SquareXPos + left * z), side, side));
+                    pieces_.push_back({MakeRect(top, left, 2 * v, 2 * v),
+                                       MakeRect(TruncToInt(SquareYPos + top * z),
+                                                TruncToInt(SquareXPos + left * z), side, side)});
                 } else if (SquareFadeInOut == 0) {
                     // The s-th frame from the cell's border, s source pixels in from it.
                     const int s = half - v + 1;
-                    if (!pen_set) {
-                        rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenColor,
-                                            platform::kBlack);
-                        rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenWidth,
-                                            TruncToInt(z + 1));
-                        pen_set = true;
-                    }
                     const int side = TruncToInt(2 * s * z);
-                    rt.CanvasDrawRect(
-                        panel, ids::kDmdCanvas,
-                        MakeRect(TruncToInt(SquareYPos + (r * dim + half - s) * z),
-                                 TruncToInt(SquareXPos + (k * dim + half - s) * z), side, side),
-                        platform::DrawMode::Outline);
+                    frames_.push_back(MakeRect(TruncToInt(SquareYPos + (r * dim + half - s) * z),
+                                               TruncToInt(SquareXPos + (k * dim + half - s) * z),
+                                               side, side));
                 }
             }
             // A finished cell stays finished: the counter stops at its largest value.
@@ -136,7 +125,17 @@ int SquareFade::ShowBitmapSquareFadeNextStep() {
             if (counter <= half) BitmapSquareFadeCompletedYN = 0;
         }
     }
-    if (pen_set) rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenWidth, 1);
+    if (!pieces_.empty()) {
+        rt.CanvasDrawBitmapPieces(panel, ids::kDmdCanvas, picture.bitmap, pieces_);
+    }
+    if (!frames_.empty()) {
+        // The pen is black and wide for the frames and narrow again after them, which leaves
+        // the canvas as setting it frame by frame would.
+        rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenColor, platform::kBlack);
+        rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenWidth, TruncToInt(z + 1));
+        rt.CanvasDrawRects(panel, ids::kDmdCanvas, frames_, platform::DrawMode::Outline);
+        rt.SetCtrlAttribute(panel, ids::kDmdCanvas, Attr::PenWidth, 1);
+    }
     return 0;
 }
 

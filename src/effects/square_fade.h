@@ -9,6 +9,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
 
 namespace tov {
 
@@ -58,6 +61,9 @@ class SquareFade {
     bool HasGrid() const;
 
     Engine& engine_;
+    // What a step draws, gathered so that the run-time draws it in one call.
+    std::vector<platform::BitmapPiece> pieces_;
+    std::vector<platform::Rect> frames_;
 };
 
 }  // namespace tov
