@@ -195,8 +195,9 @@ const StepBench kSteps[] = {
 };
 
 // The two run-time calls of a fade step on their own, to show where a step's time goes:
-// handing the bytes to the working bitmap (the conversion into the run-time's pixels), and
-// drawing it over the effect canvas.
+// handing the bytes to the working bitmap (SetBitmapData keeps a copy of the rows; the step
+// itself hands them over without one), and drawing it over the effect canvas (which converts
+// the kept rows into the run-time's pixels).
 const StepBench kFadeParts[] = {
     {"FadeInOut/part: SetBitmapData", kPictureBytes,
      [](tov::Engine& e) { e.FadeInOut().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0); },
@@ -207,8 +208,12 @@ const StepBench kFadeParts[] = {
              buffers.layout.bytes_per_row, buffers.layout.pixel_depth,
              buffers.BitmapWorkingColorField, {});
      }},
+    // After one step the working bitmap holds the step's rows, which the draw converts.
     {"FadeInOut/part: CanvasDrawBitmap", kPictureBytes,
-     [](tov::Engine& e) { e.FadeInOut().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0); },
+     [](tov::Engine& e) {
+         e.FadeInOut().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0);
+         e.FadeInOut().ChangeBitmapFadeInOutBrightness(50);
+     },
      [](tov::Engine& e, int) {
          e.Runtime().CanvasDrawBitmap(
              e.MainPanel().PanelHandle, ids::kEffectCanvas,

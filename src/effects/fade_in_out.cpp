@@ -1,6 +1,5 @@
 #include "effects/fade_in_out.h"
 
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -87,26 +86,18 @@ int FadeInOut::ChangeBitmapFadeInOutBrightness(int16_t _BitmapFadeInOutBrightnes
     if (!buffers_.HeldBy(PixelBuffersUser::FadeInOut)) return 0;
 
     const PixelLayout& layout = buffers_.layout;
-    const int row_bytes = layout.RowBytes();
-    // A byte times a brightness of at most 100 is at most 25,500: 16 bits hold it, and the
-    // compiler then scales eight bytes or more at once.
-    const uint16_t brightness = static_cast<uint16_t>(_BitmapFadeInOutBrightness);
-    for (int r = 0; r < layout.height; ++r) {
-        const size_t offset = static_cast<size_t>(r) * layout.bytes_per_row;
-        const uint8_t* source = buffers_.BitmapOriginalColorField1.data() + offset;
-        uint8_t* working = buffers_.BitmapWorkingColorField.data() + offset;
-        for (int j = 0; j < row_bytes; ++j) {
-            const uint16_t scaled = static_cast<uint16_t>(source[j] * brightness);
-            working[j] = static_cast<uint8_t>(scaled / 100);
-        }
-    }
+    const uint8_t* source = buffers_.BitmapOriginalColorField1.data();
+    uint8_t* working = buffers_.BitmapWorkingColorField.data();
+    ForEachPixelRun(layout, [&](size_t offset, size_t count) {
+        ScaleFadeBytes(source + offset, working + offset, count, _BitmapFadeInOutBrightness);
+    });
 
+    // The working bitmap takes the bytes without a copy and converts them as it is drawn.
     platform::Runtime& rt = engine_.Runtime();
     const int working_bitmap =
         engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
-    rt.SetBitmapData(
-        working_bitmap, layout.bytes_per_row, layout.pixel_depth,
-        std::span<const uint8_t>(buffers_.BitmapWorkingColorField.data(), layout.DataBytes()), {});
+    rt.SwapBitmapData(working_bitmap, layout.bytes_per_row, layout.pixel_depth,
+                      &buffers_.BitmapWorkingColorField);
     rt.CanvasDrawBitmap(engine_.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
                         platform::kWholeArea, platform::kWholeArea);
     return 0;

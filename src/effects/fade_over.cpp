@@ -1,6 +1,5 @@
 #include "effects/fade_over.h"
 
-#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -119,30 +118,20 @@ int FadeOver::ChangeBitmapFadeOverIntensity(uint8_t _FadeOverIntensity) {
     if (!buffers.HeldBy(PixelBuffersUser::FadeOver)) return 0;
 
     const PixelLayout& layout = buffers.layout;
-    const int row_bytes = layout.RowBytes();
-    const int16_t intensity = _FadeOverIntensity;
-    for (int r = 0; r < layout.height; ++r) {
-        const size_t offset = static_cast<size_t>(r) * layout.bytes_per_row;
-        const uint8_t* first = buffers.BitmapOriginalColorField1.data() + offset;
-        const uint8_t* second = buffers.BitmapOriginalColorField2.data() + offset;
-        uint8_t* working = buffers.BitmapWorkingColorField.data() + offset;
-        for (int j = 0; j < row_bytes; ++j) {
-            // The quotient truncates toward zero, so the blend rounds toward the first picture.
-            // |I x (b - a)| is at most 25,500: 16 bits hold it, and the compiler then blends
-            // many bytes at once.
-            const int16_t a = first[j];
-            const int16_t b = second[j];
-            const int16_t change = static_cast<int16_t>(intensity * (b - a));
-            working[j] = static_cast<uint8_t>(a + change / 100);
-        }
-    }
+    const uint8_t* first = buffers.BitmapOriginalColorField1.data();
+    const uint8_t* second = buffers.BitmapOriginalColorField2.data();
+    uint8_t* working = buffers.BitmapWorkingColorField.data();
+    ForEachPixelRun(layout, [&](size_t offset, size_t count) {
+        BlendFadeBytes(first + offset, second + offset, working + offset, count,
+                       _FadeOverIntensity);
+    });
 
+    // The working bitmap takes the bytes without a copy and converts them as it is drawn.
     platform::Runtime& rt = engine_.Runtime();
     const int working_bitmap =
         engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
-    rt.SetBitmapData(
-        working_bitmap, layout.bytes_per_row, layout.pixel_depth,
-        std::span<const uint8_t>(buffers.BitmapWorkingColorField.data(), layout.DataBytes()), {});
+    rt.SwapBitmapData(working_bitmap, layout.bytes_per_row, layout.pixel_depth,
+                      &buffers.BitmapWorkingColorField);
     rt.CanvasDrawBitmap(engine_.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
                         platform::kWholeArea, platform::kWholeArea);
     return 0;

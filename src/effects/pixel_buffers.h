@@ -35,7 +35,11 @@ struct PixelLayout {
 struct PixelBuffers {
     std::vector<uint8_t> BitmapOriginalColorField1;  // the first source's bytes
     std::vector<uint8_t> BitmapOriginalColorField2;  // the second source's bytes (fade over)
-    std::vector<uint8_t> BitmapWorkingColorField;    // the scaled or blended copy
+    // The buffer each step computes the scaled or blended bytes into. The step hands it to the
+    // fade working bitmap without a copy and gets back the bitmap's previous buffer: between
+    // steps it holds an earlier picture (the padding at the end of each row is always the
+    // source's), and the working bitmap the current one.
+    std::vector<uint8_t> BitmapWorkingColorField;
 
     PixelBuffersUser user = PixelBuffersUser::None;
     PixelLayout layout;  // of the data the fades put into the fields
@@ -50,6 +54,38 @@ constexpr int kFadeMaxPixels = 125000;
 // True for the pixel depths whose bytes the fades can treat alike: 24 and 32 bits.
 constexpr bool FadeSupportsDepth(int pixel_depth) {
     return pixel_depth == 24 || pixel_depth == 32;
+}
+
+// --- The step arithmetic of the fades ---------------------------------------------------------
+// Each works on `count` bytes of one run of pixel data; `out` must not overlap the inputs.
+// `Fastest` takes the quickest path the
+// processor has, `Portable` the plain loop every processor has; both give exactly the bytes of
+// the byte-at-a-time reference, and a differential test keeps them so.
+enum class FadeArithmeticPath { Fastest, Portable };
+
+// out[j] = in[j] * brightness / 100, the quotient truncated; brightness 0..100.
+void ScaleFadeBytes(const uint8_t* in, uint8_t* out, size_t count, int brightness,
+                    FadeArithmeticPath path = FadeArithmeticPath::Fastest);
+void ScaleFadeBytesReference(const uint8_t* in, uint8_t* out, size_t count, int brightness);
+
+// out[j] = a + intensity * (b - a) / 100 with a = first[j], b = second[j], the quotient
+// truncated toward zero (so the blend rounds toward the first picture); intensity 0..100.
+void BlendFadeBytes(const uint8_t* first, const uint8_t* second, uint8_t* out, size_t count,
+                    int intensity, FadeArithmeticPath path = FadeArithmeticPath::Fastest);
+void BlendFadeBytesReference(const uint8_t* first, const uint8_t* second, uint8_t* out,
+                             size_t count, int intensity);
+
+// Calls run(offset, count) for the pixel bytes of every row of the layout, padding excluded:
+// once for all rows when they have no padding, else once per row.
+template <typename Run>
+void ForEachPixelRun(const PixelLayout& layout, Run run) {
+    const size_t row_bytes = static_cast<size_t>(layout.RowBytes());
+    if (layout.bytes_per_row == layout.RowBytes()) {
+        run(size_t{0}, row_bytes * static_cast<size_t>(layout.height));
+        return;
+    }
+    for (int r = 0; r < layout.height; ++r)
+        run(static_cast<size_t>(r) * static_cast<size_t>(layout.bytes_per_row), row_bytes);
 }
 
 // Reads the layout and the pixel bytes of a bitmap into `layout` and `field` (sized to exactly

@@ -114,19 +114,41 @@ int PixelPic::ShowPixelPicStep(int16_t _PixelPicStep) {
     rt.CanvasStartBatchDraw(panel, ids::kEffectCanvas);
     blocks_.clear();
     pieces_.clear();
+    if (draws && (placed_.width != w || placed_.height != picture.height ||
+                  placed_.x_zoom != PixelPicXZoom || placed_.y_zoom != PixelPicYZoom)) {
+        // Rows beyond the last drawn pixel number are never looked up.
+        const int rows = static_cast<int>(std::min<int64_t>(picture.height, (pixels + w - 1) / w));
+        column_left_.resize(static_cast<size_t>(w));
+        for (int x = 0; x < w; ++x)
+            column_left_[static_cast<size_t>(x)] = TruncToInt(x * PixelPicXZoom);
+        row_top_.resize(static_cast<size_t>(rows));
+        for (int y = 0; y < rows; ++y)
+            row_top_[static_cast<size_t>(y)] = TruncToInt(y * PixelPicYZoom);
+        placed_ = {w, picture.height, PixelPicXZoom, PixelPicYZoom};
+    }
+    // A pass steps kPasses pixel numbers at a time: kPasses / w rows and kPasses % w columns,
+    // carried into the next row as the column passes the width. No division per pixel.
+    const int row_step = w > 0 ? kPasses / w : 0;
+    const int column_step = w > 0 ? kPasses % w : 0;
     for (int n = 0; n < passes && PixelPicAmountPixelDrawnOf1000 < kPasses; ++n) {
         const int k = PixelPicAmountPixelDrawnOf1000;
         const int first = order[static_cast<size_t>(std::max(k, 0))] - 1;
+        int x = draws && first >= 0 ? first % w : 0;
+        int y = draws && first >= 0 ? first / w : 0;
         for (int64_t i = first; draws && first >= 0 && i < pixels; i += kPasses) {
-            const int x = static_cast<int>(i % w);
-            const int y = static_cast<int>(i / w);
             const platform::Rect block =
-                MakeRect(TruncToInt(y * PixelPicYZoom), TruncToInt(x * PixelPicXZoom), block_height,
-                         block_width);
+                MakeRect(row_top_[static_cast<size_t>(y)], column_left_[static_cast<size_t>(x)],
+                         block_height, block_width);
             if (PixelPicFadeInOut == 0) {
                 blocks_.push_back(block);
             } else {
                 pieces_.push_back({MakeRect(y, x, 1, 1), block});
+            }
+            x += column_step;
+            y += row_step;
+            if (x >= w) {
+                x -= w;
+                ++y;
             }
         }
         PixelPicAmountPixelDrawnOf1000 = static_cast<int16_t>(k + 1);

@@ -53,6 +53,17 @@ class PixelPic {
     // largest step has run: all are handed to the run-time in one call.
     std::vector<platform::Rect> blocks_;
     std::vector<platform::BitmapPiece> pieces_;
+    // Where each column and row of the picture lands on the canvas (the zoomed position,
+    // truncated), for the picture size and zoom in `placed_`: remade only when they change.
+    struct Placement {
+        int width = -1;
+        int height = -1;
+        double x_zoom = 0.0;
+        double y_zoom = 0.0;
+    };
+    Placement placed_;
+    std::vector<int> column_left_;
+    std::vector<int> row_top_;
 };
 
 }  // namespace tov

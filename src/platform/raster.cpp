@@ -4,7 +4,8 @@
 // - helpers: colours, clipping of rectangles in 64-bit arithmetic
 // - FillRect, DrawRect, DrawOval: rectangles and ellipses, outlines inside the rectangle
 // - DrawLine, DrawPoint, DrawPoly: lines with a square pen, even-odd polygon interiors
-// - DrawBitmap, DrawSurface: nearest-neighbour copies with an unscaled fast path
+// - DrawBitmap, DrawBitmapPieces, DrawSurface: nearest-neighbour copies with an unscaled fast
+//   path; a bitmap's kept pixel rows are converted on the way
 // - GetPixels, CopyRect
 //
 // Every operation clips in 64-bit arithmetic before it touches a pixel, so no position or size
@@ -173,10 +174,15 @@ int64_t DivideRounded(int64_t num, int64_t den) {
 // ---- bitmap copies ---------------------------------------------------------------------------
 
 struct Source {
-    const uint32_t* pixels = nullptr;
+    const uint32_t* pixels = nullptr;  // width * height pixels, or null for `rows`
     int width = 0;
     int height = 0;
     const uint8_t* mask = nullptr;  // one byte per pixel, or null
+    // Pixel rows in a bitmap's data layout, converted on the way (when `pixels` is null).
+    const uint8_t* rows = nullptr;
+    size_t rows_size = 0;  // bytes readable from `rows` on
+    int bytes_per_row = 0;
+    int pixel_depth = 24;
 };
 
 void Blit(Surface& s, const Source& source, Rect src, Rect dst) {
@@ -218,6 +224,26 @@ void Blit(Surface& s, const Source& source, Rect src, Rect dst) {
     const int32_t first_column = static_cast<int32_t>(source_column(first));
     const int64_t x = static_cast<int64_t>(dst.left) + first;
 
+    // Rows kept in a bitmap's data layout are converted straight into the target where the
+    // copy is unscaled and unmasked, and otherwise one source row at a time into a buffer kept
+    // between calls.
+    const int bytes_per_pixel = source.pixel_depth == 32 ? 4 : 3;
+    thread_local std::vector<uint32_t> converted;
+    int64_t converted_sy = -1;
+    if (source.rows != nullptr) converted.resize(static_cast<size_t>(source.width));
+    const auto source_row = [&](int64_t sy) -> const uint32_t* {
+        if (source.rows == nullptr) {
+            return source.pixels + static_cast<size_t>(sy) * static_cast<size_t>(source.width);
+        }
+        if (sy != converted_sy) {
+            DecodePixelRow(source.rows + static_cast<size_t>(sy) * source.bytes_per_row,
+                           source.bytes_per_row, source.pixel_depth, converted.data(),
+                           source.width);
+            converted_sy = sy;
+        }
+        return converted.data();
+    };
+
     int64_t previous_sy = -1;
     uint32_t* previous_row = nullptr;
     for (int64_t dy = row_begin; dy < row_end; ++dy) {
@@ -225,20 +251,31 @@ void Blit(Surface& s, const Source& source, Rect src, Rect dst) {
         if (sy < 0 || sy >= source.height) continue;
         uint32_t* out = s.Row(static_cast<int>(dst.top + dy)) + x;
         const size_t row_offset = static_cast<size_t>(sy) * static_cast<size_t>(source.width);
-        const uint32_t* in = source.pixels + row_offset;
         if (source.mask == nullptr) {
             if (sy == previous_sy) {
                 // A stretched row repeats the one above it.
                 std::memcpy(out, previous_row, count * sizeof(uint32_t));
+            } else if (unscaled && source.rows != nullptr) {
+                const size_t skipped = static_cast<size_t>(first_column) * bytes_per_pixel;
+                // The rows lie one after the other: a row's fast path may read on into the
+                // next, and only the last row needs its own ending.
+                const size_t at = static_cast<size_t>(sy) * source.bytes_per_row + skipped;
+                DecodePixelRow(source.rows + at,
+                               static_cast<int>(std::min<size_t>(source.rows_size - at,
+                                                                 std::numeric_limits<int>::max())),
+                               source.pixel_depth, out, static_cast<int>(count));
             } else if (unscaled) {
+                const uint32_t* in = source_row(sy);
                 std::memcpy(out, in + first_column, count * sizeof(uint32_t));
             } else {
+                const uint32_t* in = source_row(sy);
                 for (size_t i = 0; i < count; ++i)
                     out[i] = in[column_map[i]];
             }
             previous_sy = sy;
             previous_row = out;
         } else {
+            const uint32_t* in = source_row(sy);
             const uint8_t* opaque = source.mask + row_offset;
             if (unscaled) {
                 const uint8_t* m = opaque + first_column;
@@ -450,17 +487,43 @@ void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst) {
     Source source{image.pixels.data(), image.width, image.height,
                   has_mask ? b.mask.data() : nullptr};
     if (image.pixels.size() != static_cast<size_t>(image.width) * image.height) return;
+    if (b.rows_newer) {
+        // Kept rows must cover the layout they claim; rows that do not draw nothing.
+        const int bytes_per_pixel = b.pixel_depth == 32 ? 4 : 3;
+        if ((b.pixel_depth != 24 && b.pixel_depth != 32) ||
+            static_cast<int64_t>(b.bytes_per_row) <
+                static_cast<int64_t>(image.width) * bytes_per_pixel ||
+            b.rows.size() < static_cast<size_t>(b.bytes_per_row) * image.height) {
+            return;
+        }
+        source.pixels = nullptr;
+        source.rows = b.rows.data();
+        source.rows_size = b.rows.size();
+        source.bytes_per_row = b.bytes_per_row;
+        source.pixel_depth = b.pixel_depth;
+    }
     Blit(s, source, src, dst);
 }
 
-void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces) {
+void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces,
+                      PieceBounds* bounds) {
+    if (b.rows_newer) {
+        // The pieces read single pixels: from a settled copy.
+        Bitmap settled = b;
+        SettleBitmap(&settled);
+        DrawBitmapPieces(s, settled, pieces, bounds);
+        return;
+    }
+    PieceBounds unused;
+    PieceBounds& box_of_all = bounds != nullptr ? *bounds : unused;
+
     const Surface& image = b.image;
     const bool sound =
         image.pixels.size() == static_cast<size_t>(image.width) * image.height && &image != &s;
     const bool has_mask = b.HasMask() && b.mask.size() == image.pixels.size();
     // Dissolve pieces lie far apart in both pictures: fetching the rows a few pieces ahead
     // overlaps the cache misses instead of waiting for each in turn.
-    constexpr size_t kAhead = 16;
+    constexpr size_t kAhead = 32;
     const auto fetch_ahead = [&](size_t i) {
         if (i >= pieces.size()) return;
         const BitmapPiece& next = pieces[i];
@@ -479,7 +542,21 @@ void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> 
     for (size_t i = 0; i < pieces.size(); ++i) {
         const BitmapPiece& piece = pieces[i];
         fetch_ahead(i + kAhead);
-        const Rect src = ResolveRect(piece.src, image.width, image.height);
+        // A source of one pixel (the dissolve's every piece) and a destination of a size need
+        // no resolving.
+        const Rect src = piece.src.width == 1 && piece.src.height == 1
+                             ? piece.src
+                             : ResolveRect(piece.src, image.width, image.height);
+        Rect dst = piece.dst;
+        if (dst.height == kKeepSameSize) dst.height = src.height;
+        if (dst.width == kKeepSameSize) dst.width = src.width;
+        if (dst.width < 0 || dst.height < 0) dst = ResolveRect(dst, s.width, s.height);
+        if (dst.width > 0 && dst.height > 0) {
+            box_of_all.x0 = std::min<int64_t>(box_of_all.x0, dst.left);
+            box_of_all.y0 = std::min<int64_t>(box_of_all.y0, dst.top);
+            box_of_all.x1 = std::max(box_of_all.x1, static_cast<int64_t>(dst.left) + dst.width);
+            box_of_all.y1 = std::max(box_of_all.y1, static_cast<int64_t>(dst.top) + dst.height);
+        }
         if (!sound || src.width != 1 || src.height != 1) {
             DrawBitmap(s, b, piece.src, piece.dst);
             continue;
@@ -488,16 +565,19 @@ void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> 
         if (!image.Contains(src.left, src.top)) continue;
         const size_t at = static_cast<size_t>(src.top) * image.width + src.left;
         if (has_mask && b.mask[at] == 0) continue;
-        Rect dst = piece.dst;
-        if (dst.height == kKeepSameSize) dst.height = 1;
-        if (dst.width == kKeepSameSize) dst.width = 1;
-        const Box box = ClipBox(s, BoxOf(ResolveRect(dst, s.width, s.height)));
+        const Box box = ClipBox(s, BoxOf(dst));
         if (box.Empty()) continue;
         const uint32_t pixel = image.pixels[at];
+        // Blocks two pixels wide (a dissolve at zoom 2) take one store a row: every store here
+        // misses the cache, and fewer of them keep more pieces in flight.
+        const uint64_t pair = static_cast<uint64_t>(pixel) << 32 | pixel;
         for (int64_t y = box.y0; y < box.y1; ++y) {
             uint32_t* row = s.Row(static_cast<int>(y));
-            for (int64_t x = box.x0; x < box.x1; ++x)
-                row[x] = pixel;
+            if (box.x1 - box.x0 == 2) {
+                std::memcpy(row + box.x0, &pair, sizeof pair);
+            } else {
+                std::fill(row + box.x0, row + box.x1, pixel);
+            }
         }
     }
 }

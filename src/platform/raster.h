@@ -10,6 +10,7 @@
 // below 1 draws as 1.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "platform/bitmap.h"
@@ -65,7 +66,18 @@ void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst);
 // Draws each piece as DrawBitmap(s, b, piece.src, piece.dst) would, in order. A piece whose
 // source is one pixel fills its clipped destination with that pixel (or leaves it alone where
 // the mask hides the pixel) without the general copy's set-up: dissolves draw thousands of them.
-void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces);
+// When `bounds` is given it receives the smallest box holding every piece's destination as
+// DrawBitmap resolves it (kKeepSameSize and kToFarEdge resolved, not clipped; a destination of
+// no size adds nothing), as 64-bit edges, left and top inclusive, right and bottom exclusive.
+struct PieceBounds {
+    int64_t x0 = INT64_MAX;
+    int64_t y0 = INT64_MAX;
+    int64_t x1 = INT64_MIN;
+    int64_t y1 = INT64_MIN;
+    bool Empty() const { return x0 >= x1 || y0 >= y1; }
+};
+void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces,
+                      PieceBounds* bounds = nullptr);
 
 // Same for a plain surface as source (no mask); src_surface may be s.
 void DrawSurface(Surface& s, const Surface& src_surface, Rect src, Rect dst);

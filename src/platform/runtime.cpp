@@ -515,8 +515,10 @@ bool ValidMode(DrawMode mode) {
 
 int Runtime::CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect dst) {
     return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
-        const Bitmap* b = FindBitmap(bitmap);
-        if (b == nullptr) return kUIEInvalidBitmap;
+        // Rows kept from SetBitmapData are converted by the draw itself, not settled first.
+        auto found = state_->bitmaps.find(bitmap);
+        if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
+        const Bitmap* b = &found->second;
         canvas.DrawBitmap(*b, src, dst);
         return kUISuccess;
     });
@@ -669,7 +671,14 @@ int Runtime::SetBitmapData(int bitmap, int bytes_per_row, int pixel_depth,
                            std::span<const uint8_t> bits, std::span<const uint8_t> mask) {
     auto found = state_->bitmaps.find(bitmap);
     if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
-    return DecodeBitmapData(&found->second, bytes_per_row, pixel_depth, bits, mask);
+    return KeepBitmapData(&found->second, bytes_per_row, pixel_depth, bits, mask);
+}
+
+int Runtime::SwapBitmapData(int bitmap, int bytes_per_row, int pixel_depth,
+                            std::vector<uint8_t>* bits) {
+    auto found = state_->bitmaps.find(bitmap);
+    if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
+    return platform::SwapBitmapData(&found->second, bytes_per_row, pixel_depth, bits);
 }
 
 int Runtime::DiscardBitmap(int bitmap) {
@@ -678,7 +687,10 @@ int Runtime::DiscardBitmap(int bitmap) {
 
 const Bitmap* Runtime::FindBitmap(int bitmap) const {
     auto found = state_->bitmaps.find(bitmap);
-    return found == state_->bitmaps.end() ? nullptr : &found->second;
+    if (found == state_->bitmaps.end()) return nullptr;
+    // Every reader but the canvas draw sees the pixels in `image`.
+    SettleBitmap(&found->second);
+    return &found->second;
 }
 
 int Runtime::GetCtrlBitmap(int panel, int control, int* bitmap) {
@@ -726,6 +738,9 @@ int Runtime::CanvasUpdateBitmap(int panel, int control, Rect area, int bitmap) {
     auto found = state_->bitmaps.find(bitmap);
     if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
     Bitmap& b = found->second;
+    // The copy changes `image`: kept rows would no longer say what the bitmap holds.
+    SettleBitmap(&b);
+    b.rows.clear();
     const Surface& content = canvas->Content();
     const Rect r = ResolveRect(area, content.width, content.height);
     const int64_t x0 = std::max<int64_t>(r.left, 0);

@@ -252,7 +252,12 @@ class Runtime {
     int GetBitmapData(int bitmap, std::vector<uint8_t>* bits, std::vector<uint8_t>* mask);
     int SetBitmapData(int bitmap, int bytes_per_row, int pixel_depth, std::span<const uint8_t> bits,
                       std::span<const uint8_t> mask);
+    // SetBitmapData without a mask (any mask is removed) and without a copy: the bitmap takes
+    // the bytes of *bits, and *bits gets back a buffer of the same size (see SwapBitmapData in
+    // bitmap.h). For a step that recomputes every pixel of its buffer on every call.
+    int SwapBitmapData(int bitmap, int bytes_per_row, int pixel_depth, std::vector<uint8_t>* bits);
     int DiscardBitmap(int bitmap);
+    // The bitmap with its pixels in `image` (kept rows converted first), or nullptr.
     const Bitmap* FindBitmap(int bitmap) const;
     // A canvas's content, or a picture's image, as a new bitmap.
     int GetCtrlBitmap(int panel, int control, int* bitmap);

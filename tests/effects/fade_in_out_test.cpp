@@ -226,5 +226,36 @@ TEST_F(FadeInOutTest, GoldenAtHalfBrightness) {
     EXPECT_MATCHES_GOLDEN(Canvas(), "effects/fade_in_out_50");
 }
 
+// The fast step against the integer formula on pictures of odd widths (rows with padding),
+// masked and unmasked, over many brightnesses in no particular order: every canvas pixel is
+// each source byte times the brightness over 100.
+TEST_F(FadeInOutTest, EveryStepEqualsTheFormulaOnOddWidthsMaskedOrNot) {
+    for (int width : {1, 5, 11, 33, 67}) {
+        for (bool masked : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << width << (masked ? " masked" : ""));
+            Load(0, TestPicture(width, 7));
+            if (masked) MaskEveryThirdPixel(0);
+            ASSERT_EQ(Fade().SetBitmapFadeInOutAttr(0, 0, 0, 1.0, 1.0), 0);
+            const std::vector<uint8_t> source = BitmapBytes(Selection().Handle(0));
+            const int stride = Selection().BitmapBytesPerRow[0];
+            for (int brightness : {100, 0, 99, 1, 50, 37, 63, 2, 98, 71}) {
+                ASSERT_EQ(Fade().ChangeBitmapFadeInOutBrightness(static_cast<int16_t>(brightness)),
+                          0);
+                const platform::Surface canvas = Canvas();
+                for (int y = 0; y < 7; ++y) {
+                    for (int x = 0; x < width; ++x) {
+                        const uint32_t expected = RowColor(stride, x, y, [&](size_t o) -> uint8_t {
+                            return static_cast<uint8_t>(source[o] * brightness / 100);
+                        });
+                        ASSERT_EQ(canvas.At(x, y) & 0xFFFFFF, expected)
+                            << x << "," << y << " at " << brightness;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(PopupCount(), 0u);
+}
+
 }  // namespace
 }  // namespace tov::testing

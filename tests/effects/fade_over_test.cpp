@@ -176,5 +176,39 @@ TEST_F(FadeOverTest, GoldenAtHalfIntensity) {
     EXPECT_MATCHES_GOLDEN(Canvas(), "effects/fade_over_50");
 }
 
+// The fast blend against the integer formula on pictures of odd widths (rows with padding),
+// masked and unmasked, over many intensities in no particular order.
+TEST_F(FadeOverTest, EveryStepEqualsTheFormulaOnOddWidthsMaskedOrNot) {
+    for (int width : {1, 5, 11, 33, 67}) {
+        for (bool masked : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << width << (masked ? " masked" : ""));
+            Load(0, TestPicture(width, 6));
+            platform::Surface second = TestPicture(width, 6);
+            for (uint32_t& p : second.pixels)
+                p = 0xFFFFFF - p;
+            Load(1, second);
+            if (masked) MaskEveryThirdPixel(1);
+            ASSERT_EQ(Over().SetBitmapFadeOverAttr(0, 1, 0, 0, static_cast<int16_t>(width), 6), 0);
+            const std::vector<uint8_t> a = BitmapBytes(Selection().Handle(0));
+            const std::vector<uint8_t> b = BitmapBytes(Selection().Handle(1));
+            const int stride = Selection().BitmapBytesPerRow[0];
+            for (int intensity : {0, 100, 1, 99, 50, 33, 67, 2, 98, 41}) {
+                ASSERT_EQ(Over().ChangeBitmapFadeOverIntensity(static_cast<uint8_t>(intensity)), 0);
+                const platform::Surface canvas = Canvas();
+                for (int y = 0; y < 6; ++y) {
+                    for (int x = 0; x < width; ++x) {
+                        const uint32_t expected = RowColor(stride, x, y, [&](size_t o) -> uint8_t {
+                            return static_cast<uint8_t>(a[o] + intensity * (b[o] - a[o]) / 100);
+                        });
+                        ASSERT_EQ(canvas.At(x, y) & 0xFFFFFF, expected)
+                            << x << "," << y << " at " << intensity;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(PopupCount(), 0u);
+}
+
 }  // namespace
 }  // namespace tov::testing

@@ -1,5 +1,6 @@
 #include "effects/pixel_pic.h"
 
+#include <cmath>
 #include <set>
 
 #include "support/golden.h"
@@ -125,6 +126,43 @@ TEST_F(PixelPicTest, FractionalZoomBlocksOverlapWithoutGaps) {
         }
     }
     EXPECT_EQ(black.size(), 49u);
+}
+
+// A whole fade in against a plain reference: every pass's blocks painted in order with the
+// pixel number split by division and the position by the zoom, on widths that do and do not
+// divide the 1000 passes (one wider than 1000), at zooms whose blocks overlap, so that the
+// order in which overlapping blocks land shows.
+TEST_F(PixelPicTest, WholeFadeInEqualsThePlainReference) {
+    const std::array<int16_t, MainPanel::kPixels>& order = engine_.MainPanel().Pixel;
+    struct Case {
+        int width, height;
+        double x_zoom, y_zoom;
+    };
+    for (const Case& c : {Case{37, 23, 1.5, 2.5}, Case{1203, 3, 0.75, 1.0}, Case{40, 25, 2.0, 1.0},
+                          Case{7, 301, 1.25, 0.5}}) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
+        const Surface picture = TestPicture(c.width, c.height);
+        Load(0, picture);
+        ASSERT_EQ(Dissolve().SetPixelPicAttr(0, 0, c.x_zoom, c.y_zoom, 0, 1), 0);
+        Surface reference = Canvas();
+        const int block_width = static_cast<int>(std::ceil(c.x_zoom));
+        const int block_height = static_cast<int>(std::ceil(c.y_zoom));
+        for (int step = 0; step < 100; ++step) {
+            const int first_pass = Passes();
+            ASSERT_EQ(Dissolve().ShowPixelPicStep(static_cast<int16_t>(step)), 0);
+            for (int k = first_pass; k < Passes(); ++k) {
+                for (int i = order[k] - 1; i < c.width * c.height; i += PixelPic::kPasses) {
+                    const int left = static_cast<int>((i % c.width) * c.x_zoom);
+                    const int top = static_cast<int>((i / c.width) * c.y_zoom);
+                    for (int y = top; y < top + block_height && y < reference.height; ++y) {
+                        for (int x = left; x < left + block_width && x < reference.width; ++x)
+                            reference.At(x, y) = picture.At(i % c.width, i / c.width);
+                    }
+                }
+            }
+            ASSERT_EQ(Canvas().pixels, reference.pixels) << "after step " << step;
+        }
+    }
 }
 
 TEST_F(PixelPicTest, MinusOneCentresTheZoomedPicture) {

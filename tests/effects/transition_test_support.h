@@ -89,6 +89,29 @@ class TransitionTest : public ::testing::Test {
         return n;
     }
 
+    // Gives the slot's bitmap a mask that hides every third pixel, keeping its pixel bytes.
+    void MaskEveryThirdPixel(int slot) {
+        const int bitmap = Selection().Handle(slot);
+        int bytes_per_row = 0, depth = 0, width = 0, height = 0;
+        Rt().GetBitmapInfo(bitmap, &bytes_per_row, &depth, &width, &height);
+        const int mask_row = platform::MaskBytesPerRow(width);
+        std::vector<uint8_t> mask(static_cast<size_t>(mask_row) * height, 0);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if ((x + y) % 3 != 0)
+                    mask[static_cast<size_t>(y) * mask_row + x / 8] |= 0x80 >> (x % 8);
+            }
+        }
+        ASSERT_EQ(Rt().SetBitmapData(bitmap, bytes_per_row, depth, BitmapBytes(bitmap), mask), 0);
+    }
+
+    // The colour of pixel (x, y) of 24-bit rows of `stride` bytes whose byte at an offset is
+    // channel(offset).
+    static uint32_t RowColor(int stride, int x, int y, const auto& channel) {
+        const size_t o = static_cast<size_t>(y) * stride + 3 * static_cast<size_t>(x);
+        return (uint32_t{channel(o + 2)} << 16) | (uint32_t{channel(o + 1)} << 8) | channel(o);
+    }
+
     size_t PopupCount() { return Rt().Popups().size(); }
     const platform::PopupRecord& LastPopup() { return Rt().Popups().back(); }
 

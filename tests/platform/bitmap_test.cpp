@@ -1,5 +1,7 @@
 #include "platform/bitmap.h"
 
+#include "platform/raster.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -97,6 +99,78 @@ TEST(BitmapData, FastDecodePathsGiveTheReferencePixels) {
                 << depth << (path == DecodePath::Fastest ? ", fastest" : ", portable");
         }
     }
+}
+
+// Rows kept as SetBitmapData gave them are converted by the draw itself: every draw of a bitmap
+// with kept rows (unscaled, stretched, shrunk, clipped, masked, at both depths and with padded
+// rows) equals the draw of the same data decoded at once.
+TEST(BitmapData, KeptRowsDrawAsTheDecodedPixels) {
+    std::mt19937 random(5);
+    const Rect kDraws[][2] = {
+        {kWholeArea, kWholeArea},
+        {kWholeArea, MakeRect(0, 0, kKeepSameSize, kKeepSameSize)},
+        {kWholeArea, MakeRect(-3, -5, kKeepSameSize, kKeepSameSize)},
+        {MakeRect(1, 2, 4, 7), MakeRect(3, 9, 11, 23)},
+        {kWholeArea, MakeRect(2, -4, 5, 9)},
+        {MakeRect(0, 3, kToFarEdge, kToFarEdge), MakeRect(40, 60, 30, 50)},
+    };
+    for (int round = 0; round < 60; ++round) {
+        const int depth = round % 3 == 0 ? 32 : 24;
+        const int width = 1 + static_cast<int>(random() % 70);
+        const int height = 1 + static_cast<int>(random() % 9);
+        const int bytes_per_row = width * depth / 8 + static_cast<int>(random() % 5);
+        Bytes bits(static_cast<size_t>(bytes_per_row) * height);
+        for (uint8_t& byte : bits)
+            byte = static_cast<uint8_t>(random());
+        Bytes mask;
+        if (round % 2 == 1) {
+            mask.resize(static_cast<size_t>(MaskBytesPerRow(width)) * height);
+            for (uint8_t& byte : mask)
+                byte = static_cast<uint8_t>(random());
+        }
+        Bitmap decoded = BitmapFromSurface(Surface(width, height));
+        Bitmap kept = decoded;
+        ASSERT_EQ(DecodeBitmapData(&decoded, bytes_per_row, depth, bits, mask), kUISuccess);
+        ASSERT_EQ(KeepBitmapData(&kept, bytes_per_row, depth, bits, mask), kUISuccess);
+        ASSERT_TRUE(kept.rows_newer);
+        for (const auto& [src, dst] : kDraws) {
+            Surface expected(90, 80, 0x123456);
+            Surface actual(90, 80, 0x123456);
+            DrawBitmap(expected, decoded, src, dst);
+            DrawBitmap(actual, kept, src, dst);
+            ASSERT_EQ(actual.pixels, expected.pixels)
+                << width << " x " << height << ", " << bytes_per_row << " bytes a row, depth "
+                << depth << (mask.empty() ? "" : ", masked");
+        }
+        SettleBitmap(&kept);
+        EXPECT_FALSE(kept.rows_newer);
+        EXPECT_EQ(kept.image.pixels, decoded.image.pixels);
+    }
+}
+
+TEST(BitmapData, SwappedRowsComeBackAsABufferOfTheSameSize) {
+    Bitmap b = BitmapFromSurface(Surface(2, 2));
+    Bytes first(16, 0x11);
+    // The bitmap holds no rows yet: the caller gets a copy of what it gave.
+    ASSERT_EQ(SwapBitmapData(&b, 8, 24, &first), kUISuccess);
+    EXPECT_EQ(first, Bytes(16, 0x11));
+    EXPECT_EQ(b.rows, Bytes(16, 0x11));
+    Bytes second(16, 0x22);
+    ASSERT_EQ(SwapBitmapData(&b, 8, 24, &second), kUISuccess);
+    EXPECT_EQ(second, Bytes(16, 0x11));  // the rows before
+    SettleBitmap(&b);
+    EXPECT_EQ(b.image.At(1, 1), 0x222222u);
+
+    // A refusal changes neither the buffer nor the bitmap, and the mask goes with a swap.
+    Bytes short_rows(15, 0x33);
+    EXPECT_LT(SwapBitmapData(&b, 8, 24, &short_rows), 0);
+    EXPECT_EQ(short_rows, Bytes(15, 0x33));
+    EXPECT_LT(SwapBitmapData(&b, 8, 24, nullptr), 0);
+    EXPECT_EQ(b.image.At(0, 0), 0x222222u);
+    ASSERT_EQ(KeepBitmapData(&b, 8, 24, Bytes(16, 0x44), Bytes(4, 0)), kUISuccess);
+    EXPECT_TRUE(b.HasMask());
+    ASSERT_EQ(SwapBitmapData(&b, 8, 24, &second), kUISuccess);
+    EXPECT_FALSE(b.HasMask());
 }
 
 }  // namespace

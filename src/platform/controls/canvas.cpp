@@ -117,10 +117,20 @@ void Canvas::Describe(std::vector<std::pair<std::string, ControlValue>>*) const 
 
 void Canvas::DrawBitmapPieces(const tov::platform::Bitmap& bitmap,
                               std::span<const BitmapPiece> pieces) {
-    tov::platform::DrawBitmapPieces(content_, bitmap, pieces);
+    // The box of all destinations comes from the draw itself: a dissolve hands over thousands
+    // of pieces per call. It equals Union's fold of the destinations whenever it fits the int
+    // range (no partial union can then have been clamped); one that does not takes the fold.
+    PieceBounds bounds;
+    tov::platform::DrawBitmapPieces(content_, bitmap, pieces, &bounds);
     Rect drawn{};
-    for (const BitmapPiece& piece : pieces)
-        drawn = Union(drawn, BitmapDestination(bitmap, piece.src, piece.dst, content_));
+    if (!bounds.Empty() && bounds.x1 - bounds.x0 <= INT_MAX && bounds.y1 - bounds.y0 <= INT_MAX) {
+        drawn = MakeRect(static_cast<int>(bounds.y0), static_cast<int>(bounds.x0),
+                         static_cast<int>(bounds.y1 - bounds.y0),
+                         static_cast<int>(bounds.x1 - bounds.x0));
+    } else if (!bounds.Empty()) {
+        for (const BitmapPiece& piece : pieces)
+            drawn = Union(drawn, BitmapDestination(bitmap, piece.src, piece.dst, content_));
+    }
     MarkDrawn(drawn);
 }
 
