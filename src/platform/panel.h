@@ -44,6 +44,10 @@ class Panel {
     Rect damage{};
     // What composition changed since the presenter last took the pixels (panel coordinates).
     Rect recomposed{};
+    // Where the panel showed when it last moved, changed size or was shown or hidden: in its
+    // parent's coordinates, or a top-level panel's on the screen with its frame; empty while
+    // hidden. Moving it again marks this rectangle and the new one for composition.
+    Rect placed{};
 
     Control* Find(int id) const;
     // -1 for a control the panel does not have.

@@ -310,6 +310,9 @@ class Runtime {
     // The same pixels composed from scratch, every panel whole: the reference the damage-limited
     // composition must equal.
     const Surface& ComposeScreenWhole();
+    // The regions (screen coordinates) the last ComposeScreen composed again; empty when
+    // nothing had changed.
+    const std::vector<Rect>& LastScreenRegions() const;
     // A panel's pixels (controls composed, no frame); false for a panel that does not exist.
     bool ComposePanel(int panel, Surface* out);
     // The same pixels where the run-time keeps them, valid until the next change (nullptr for a

@@ -187,6 +187,12 @@ const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& fin
     panel.damage = Rect{};
     if (IsEmpty(region)) return panel.composed;
     panel.recomposed = Union(panel.recomposed, region);
+    // The visible child panels are brought up to date first, since composing what changed on
+    // one of them uses the same scratch surface as the part composed here.
+    for (int handle : panel.children) {
+        Panel* child = find_panel(handle);
+        if (child != nullptr && child->visible) ComposedPanel(*child, find_panel, fonts);
+    }
     thread_local Surface part;
     ComposeWithChildren(panel, region, find_panel, fonts, false, part);
     CopyOnto(panel.composed, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
