@@ -39,8 +39,11 @@ class Panel {
 
     // The composed client area, kept until something on the panel changes: `dirty` composes
     // all of it again, `damage` (panel coordinates, empty when nothing changed) only that part.
+    // While one control's own pixels make up the whole composition they are used instead, and
+    // `composed_kept` is false: composed is then out of date.
     Surface composed;
     bool dirty = true;
+    bool composed_kept = false;
     Rect damage{};
     // What composition changed since the presenter last took the pixels (panel coordinates).
     Rect recomposed{};

@@ -359,9 +359,9 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
                             ids::kTntText,        ids::kDynPic0,   ids::kLinebox};
     const int canvases[] = {ids::kConstructCanvas, ids::kEffectCanvas, ids::kDmdCanvas};
     int frames = 0;
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0; round < 800; ++round) {
         // One random change, drawn once and applied to both sides alike.
-        const int kind = any(0, 13);
+        const int kind = any(0, 15);
         const int control = controls[any(0, 8)];
         const int canvas = canvases[any(0, 2)];
         // Now and then a position at the end of the int range, far from everything.
@@ -432,6 +432,31 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
                 case 12:
                     rt.SetPanelAttribute(panel, Attr::Enabled, a & 1);
                     break;
+                case 14: {
+                    // The panel's canvas made to cover it alone, as a DMD panel's does.
+                    const int own = panel_pick == 0 ? ids::kDmdCanvas : simple_panel::kCanvas;
+                    int width = 0;
+                    int height = 0;
+                    rt.GetPanelAttribute(panel, Attr::Width, &width);
+                    rt.GetPanelAttribute(panel, Attr::Height, &height);
+                    rt.SetCtrlAttribute(panel, own, Attr::Left, 0);
+                    rt.SetCtrlAttribute(panel, own, Attr::Top, 0);
+                    rt.SetCtrlAttribute(panel, own, Attr::Width, width);
+                    rt.SetCtrlAttribute(panel, own, Attr::Height, height);
+                    rt.SetCtrlAttribute(panel, own, Attr::Visible, 1);
+                    if (panel_pick == 0) {
+                        for (int other : controls) {
+                            if (other != own) rt.SetCtrlAttribute(panel, other, Attr::Visible, 0);
+                        }
+                    }
+                    break;
+                }
+                case 15: {
+                    const int own = panel_pick == 0 ? ids::kDmdCanvas : simple_panel::kCanvas;
+                    rt.SetCtrlAttribute(panel, own, Attr::FillColor, static_cast<int>(color));
+                    rt.CanvasDrawRect(panel, own, MakeRect(b, a, size, size), DrawMode::Interior);
+                    break;
+                }
                 default:
                     if (discard) {
                         rt.DiscardPanel(panel);
@@ -474,7 +499,7 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
             << (differs.first - got.pixels.begin()) % got.width << ", "
             << (differs.first - got.pixels.begin()) / got.width << ")";
     }
-    EXPECT_GT(frames, 300);
+    EXPECT_GT(frames, 400);
 }
 
 // What each kind of change composes again: where a panel was and where it is, not the whole
