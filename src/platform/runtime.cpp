@@ -954,6 +954,28 @@ std::vector<PanelInfo> Runtime::Panels() const {
     return infos;
 }
 
+void Runtime::LivePanels(std::vector<PanelInfo>* out) const {
+    // Panels are kept by handle: the records come out in handle order.
+    out->resize(state_->panels.size());
+    size_t i = 0;
+    for (const auto& [handle, panel] : state_->panels) {
+        PanelInfo& info = (*out)[i++];
+        const Panel& p = *panel;
+        info.handle = p.handle;
+        info.file = p.file;
+        info.resource = p.resource;
+        info.title = p.title;
+        info.left = p.left;
+        info.top = p.top;
+        info.width = p.width;
+        info.height = p.height;
+        info.visible = p.visible;
+        info.frame = p.frame;
+        info.enabled = p.enabled;
+        info.discarded = false;
+    }
+}
+
 const std::vector<PopupRecord>& Runtime::Popups() const {
     return state_->popups;
 }
@@ -1064,7 +1086,8 @@ void ComposeScreenRegion(const std::vector<Panel*>& shown, Rect region,
         return MakeRect(clamp(static_cast<int64_t>(p.top) - region.top),
                         clamp(static_cast<int64_t>(p.left) - region.left), p.height, p.width);
     };
-    std::vector<Rect> covered;
+    thread_local std::vector<Rect> covered;
+    covered.clear();
     for (const Panel* p : shown) {
         const Rect client = client_of(*p);
         const int64_t frame = p->frame ? kFrameWidth : 0;

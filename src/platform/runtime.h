@@ -295,6 +295,9 @@ class Runtime {
     // --- Introspection (hosts and tests) -------------------------------------------------
     Presenter& GetPresenter();
     std::vector<PanelInfo> Panels() const;
+    // The panels that exist now (none of the discarded ones), by handle, into *out, whose
+    // storage is reused: what a presenter reads every frame without allocating.
+    void LivePanels(std::vector<PanelInfo>* out) const;
     const std::vector<PopupRecord>& Popups() const;
     // How many bitmaps the run-time holds (made and not yet discarded).
     int BitmapCount() const;

@@ -267,7 +267,7 @@ const Surface& ComposedPanelWhole(Panel& panel, const std::function<Panel*(int)>
 }
 
 void FillUncovered(Surface& screen, std::span<const Rect> covered, uint32_t color) {
-    std::vector<std::pair<int, int>> spans;  // [x0, x1) covered on the row
+    thread_local std::vector<std::pair<int, int>> spans;  // [x0, x1) covered on the row
     for (int y = 0; y < screen.height; ++y) {
         spans.clear();
         for (const Rect& r : covered) {

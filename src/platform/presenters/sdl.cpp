@@ -153,8 +153,10 @@ void SdlPresenter::Present(Runtime& runtime) {
     // Events are taken once a frame, before the upload, so that a window exposed meanwhile is
     // drawn again in the same frame and a close request is seen right after it.
     HandleEvents();
-    std::vector<int> shown;
-    for (const PanelInfo& p : runtime.Panels()) {
+    std::vector<int>& shown = shown_;
+    shown.clear();
+    runtime.LivePanels(&panels_);
+    for (const PanelInfo& p : panels_) {
         if (p.discarded || !p.visible || p.width < 1 || p.height < 1) continue;
         shown.push_back(p.handle);
         std::unique_ptr<Window>& w = windows_[p.handle];

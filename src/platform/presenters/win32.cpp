@@ -188,6 +188,9 @@ struct Win32Presenter::Impl {
     std::map<int, std::unique_ptr<PanelWindow>> windows;  // by panel handle
     std::set<intptr_t> disabled;  // system window handles of the panels without input
     Runtime* runtime = nullptr;   // the runtime of the last Present
+    // Kept between frames so that presenting allocates nothing.
+    std::vector<PanelInfo> panels;
+    std::vector<int> shown_panels;
     std::chrono::steady_clock::time_point last_present{};
     bool presented_once = false;
     bool timer_armed = false;
@@ -443,8 +446,10 @@ void Win32Presenter::Present(Runtime& runtime) {
 void Win32Presenter::Impl::PresentNow() {
     if (runtime == nullptr || presenting) return;
     presenting = true;
-    std::vector<int> shown;
-    for (const PanelInfo& panel : runtime->Panels()) {
+    std::vector<int>& shown = shown_panels;
+    shown.clear();
+    runtime->LivePanels(&panels);
+    for (const PanelInfo& panel : panels) {
         if (panel.discarded || !panel.visible || panel.width < 1 || panel.height < 1) continue;
         shown.push_back(panel.handle);
         SyncWindow(panel);
