@@ -502,6 +502,45 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
     EXPECT_GT(frames, 400);
 }
 
+// A change on a child panel and one on its parent in the same frame: composing the child's
+// part must not disturb the parent's part being composed around it.
+TEST(ScreenDamage, ChildAndParentChangingTogetherKeepTheParentsPixels) {
+    const auto make = [](Runtime& rt, int* main, int* child) {
+        *main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        *child = rt.LoadPanelEx(*main, kPublicPanelFile, public_panels::kFirstSimplePanel);
+        rt.SetPanelAttribute(*main, Attr::Width, 200);
+        rt.SetPanelAttribute(*main, Attr::Height, 100);
+        rt.SetPanelAttribute(*child, Attr::Left, 120);
+        rt.SetPanelAttribute(*child, Attr::Width, 60);
+        rt.SetPanelAttribute(*child, Attr::Height, 40);
+        rt.DisplayPanel(*main);
+        rt.DisplayPanel(*child);
+        rt.SetCtrlAttribute(*child, simple_panel::kCanvas, Attr::FillColor, static_cast<int>(kRed));
+        rt.SetCtrlAttribute(*main, ids::kDmdCanvas, Attr::FillColor, static_cast<int>(kGreen));
+    };
+    Runtime damaged;
+    int main = 0;
+    int child = 0;
+    make(damaged, &main, &child);
+    damaged.ComposeScreen();
+    const auto change = [](Runtime& rt, int main_panel, int child_panel) {
+        rt.CanvasDrawRect(child_panel, simple_panel::kCanvas, MakeRect(5, 5, 10, 10),
+                          DrawMode::Interior);
+        rt.CanvasDrawRect(main_panel, ids::kDmdCanvas, MakeRect(60, 10, 20, 30),
+                          DrawMode::Interior);
+    };
+    change(damaged, main, child);
+    Runtime whole;
+    make(whole, &main, &child);
+    change(whole, main, child);
+    Surface got;
+    Surface want;
+    ASSERT_TRUE(damaged.ComposePanel(main, &got));
+    whole.ComposeScreenWhole();
+    ASSERT_TRUE(whole.ComposePanel(main, &want));
+    EXPECT_TRUE(got.pixels == want.pixels);
+}
+
 // What each kind of change composes again: where a panel was and where it is, not the whole
 // screen or parent panel; nothing for a change that shows nothing.
 TEST(ScreenDamage, MovesRestackingAndShowingComposeOnlyTheOldAndNewPlaces) {
