@@ -27,7 +27,6 @@ int Panel::MoveToZPlane(int id, int position) {
     std::unique_ptr<Control> moving = std::move(controls[static_cast<size_t>(from)]);
     controls.erase(controls.begin() + from);
     controls.insert(controls.begin() + to, std::move(moving));
-    dirty = true;
     return kUISuccess;
 }
 

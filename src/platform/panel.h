@@ -39,11 +39,18 @@ class Panel {
 
     // The composed client area, kept until something on the panel changes: `dirty` composes
     // all of it again, `damage` (panel coordinates, empty when nothing changed) only that part.
+    // While one control's own pixels make up the whole composition they are used instead, and
+    // `composed_kept` is false: composed is then out of date.
     Surface composed;
     bool dirty = true;
+    bool composed_kept = false;
     Rect damage{};
     // What composition changed since the presenter last took the pixels (panel coordinates).
     Rect recomposed{};
+    // Where the panel showed when it last moved, changed size or was shown or hidden: in its
+    // parent's coordinates, or a top-level panel's on the screen with its frame; empty while
+    // hidden. Moving it again marks this rectangle and the new one for composition.
+    Rect placed{};
 
     Control* Find(int id) const;
     // -1 for a control the panel does not have.

@@ -74,7 +74,11 @@ struct Runtime::State {
     FontBook fonts;
     Surface screen;
     bool screen_dirty = true;  // compose the whole screen again
-    Rect screen_damage{};      // else only this region (screen coordinates)
+    // Else only these regions (screen coordinates): a few rectangles rather than their union,
+    // so that a panel moving far, or two panels changing far apart, do not compose everything
+    // that lies between. Past kMaxScreenDamage they are joined into one.
+    std::vector<Rect> screen_damage;
+    std::vector<Rect> screen_composed;  // what the last ComposeScreen composed again
     std::string last_file_error;
 
     Panel* FindPanel(int handle) const {
@@ -152,8 +156,26 @@ struct Runtime::State {
             p = FindPanel(p->parent);
             if (p == nullptr) return;
         }
+        DamageScreen(region);
+    }
+
+    static constexpr size_t kMaxScreenDamage = 8;
+
+    // The region (screen coordinates) of the screen changed.
+    void DamageScreen(Rect region) {
         region = Intersect(region, MakeRect(0, 0, kMaxExtent, kMaxExtent));
-        if (!IsEmpty(region)) screen_damage = Union(screen_damage, region);
+        if (IsEmpty(region)) return;
+        for (const Rect& r : screen_damage) {
+            if (Intersect(r, region) == region) return;  // already marked
+        }
+        std::erase_if(screen_damage, [&](const Rect& r) { return Intersect(r, region) == r; });
+        if (screen_damage.size() < kMaxScreenDamage) {
+            screen_damage.push_back(region);
+            return;
+        }
+        for (const Rect& r : screen_damage)
+            region = Union(region, r);
+        screen_damage.assign(1, region);
     }
 
     // Something on the panel changed everywhere: it is composed again whole, and every panel
@@ -165,10 +187,27 @@ struct Runtime::State {
         Damage(handle, MakeRect(0, 0, p->height, p->width));
     }
 
-    // The panel moved or was shown or hidden: only what it lies on is composed again.
+    // Where the panel shows now: a child panel's client area in its parent's coordinates, a
+    // top-level panel's with its frame on the screen; empty while it is hidden.
+    static Rect Placement(const Panel& panel) {
+        if (!panel.visible) return Rect{};
+        const int frame = panel.parent == 0 && panel.frame ? kFrameWidth : 0;
+        return MakeRect(ClampSum(panel.top, -frame), ClampSum(panel.left, -frame),
+                        ClampSum(panel.height, 2 * frame), ClampSum(panel.width, 2 * frame));
+    }
+
+    // The panel moved, changed size, was shown, hidden or brought to the front of its siblings:
+    // what lies where it showed before and where it shows now is composed again, nothing else.
     void Moved(Panel& panel) {
-        if (panel.parent != 0) Touch(panel.parent);
-        screen_dirty = true;
+        const Rect before = panel.placed;
+        panel.placed = Placement(panel);
+        if (panel.parent != 0) {
+            Damage(panel.parent, before);
+            Damage(panel.parent, panel.placed);
+        } else {
+            DamageScreen(before);
+            DamageScreen(panel.placed);
+        }
     }
 
     int AddBitmap(Bitmap bitmap) {
@@ -187,13 +226,11 @@ struct Runtime::State {
         info.discarded = true;
         info.visible = false;
         discarded.push_back(info);
-        if (Panel* parent = FindPanel(panel->parent)) {
-            std::erase(parent->children, handle);
-            Touch(parent->handle);
-        }
+        panel->visible = false;
+        Moved(*panel);
+        if (Panel* parent = FindPanel(panel->parent)) std::erase(parent->children, handle);
         std::erase(stacking, handle);
         panels.erase(handle);
-        screen_dirty = true;
     }
 };
 
@@ -261,13 +298,24 @@ int Runtime::SetPanelAttribute(int panel, Attr attr, int value) {
     if (p == nullptr) return kUIEInvalidPanel;
     const int status = p->SetAttribute(attr, value);
     if (status != kUISuccess) return status;
-    if (attr == Attr::Left || attr == Attr::Top || attr == Attr::Visible ||
-        attr == Attr::FrameVisible) {
-        state_->Moved(*p);
-    } else {
-        state_->Touch(panel);
-        // A new size uncovers or covers what lies around the panel.
-        if (attr == Attr::Width || attr == Attr::Height) state_->Moved(*p);
+    switch (attr) {
+        case Attr::Left:
+        case Attr::Top:
+        case Attr::Visible:
+        case Attr::FrameVisible:
+            state_->Moved(*p);
+            break;
+        case Attr::Width:
+        case Attr::Height:
+            // The panel's own pixels are composed again whole at their new size (it marked
+            // itself dirty); around it, what it covered or uncovers.
+            state_->Moved(*p);
+            break;
+        case Attr::BackColor:
+            state_->Touch(panel);
+            break;
+        default:
+            break;  // nothing that shows
     }
     if (attr == Attr::Enabled) state_->presenter->EnableWindow(p->window, value != 0);
     return kUISuccess;
@@ -921,6 +969,28 @@ std::vector<PanelInfo> Runtime::Panels() const {
     return infos;
 }
 
+void Runtime::LivePanels(std::vector<PanelInfo>* out) const {
+    // Panels are kept by handle: the records come out in handle order.
+    out->resize(state_->panels.size());
+    size_t i = 0;
+    for (const auto& [handle, panel] : state_->panels) {
+        PanelInfo& info = (*out)[i++];
+        const Panel& p = *panel;
+        info.handle = p.handle;
+        info.file = p.file;
+        info.resource = p.resource;
+        info.title = p.title;
+        info.left = p.left;
+        info.top = p.top;
+        info.width = p.width;
+        info.height = p.height;
+        info.visible = p.visible;
+        info.frame = p.frame;
+        info.enabled = p.enabled;
+        info.discarded = false;
+    }
+}
+
 const std::vector<PopupRecord>& Runtime::Popups() const {
     return state_->popups;
 }
@@ -1031,7 +1101,8 @@ void ComposeScreenRegion(const std::vector<Panel*>& shown, Rect region,
         return MakeRect(clamp(static_cast<int64_t>(p.top) - region.top),
                         clamp(static_cast<int64_t>(p.left) - region.left), p.height, p.width);
     };
-    std::vector<Rect> covered;
+    thread_local std::vector<Rect> covered;
+    covered.clear();
     for (const Panel* p : shown) {
         const Rect client = client_of(*p);
         const int64_t frame = p->frame ? kFrameWidth : 0;
@@ -1061,27 +1132,43 @@ const Surface& Runtime::ComposeScreen() {
     if (static_cast<int64_t>(width) * height > kMaxPixels) height = width = 0;
     const Rect whole = MakeRect(0, 0, height, width);
     const bool same_size = s.screen.width == width && s.screen.height == height;
-    const Rect region = s.screen_dirty || !same_size ? whole : Intersect(s.screen_damage, whole);
+    std::vector<Rect>& regions = s.screen_composed;
+    regions.clear();
+    if (s.screen_dirty || !same_size) {
+        regions.push_back(whole);
+    } else {
+        for (const Rect& r : s.screen_damage) {
+            const Rect on_screen = Intersect(r, whole);
+            if (!IsEmpty(on_screen)) regions.push_back(on_screen);
+        }
+    }
     s.screen_dirty = false;
-    s.screen_damage = Rect{};
-    if (IsEmpty(region) && same_size) return s.screen;
-    std::vector<Panel*> shown;
+    s.screen_damage.clear();
+    if (regions.empty()) return s.screen;
+    thread_local std::vector<Panel*> shown;
+    shown.clear();
     for (int handle : s.stacking) {
         Panel* p = s.FindPanel(handle);
         if (p != nullptr && p->visible) shown.push_back(p);
     }
     const auto find = [&s](int h) { return s.FindPanel(h); };
     const auto pixels = [&](Panel& p) -> const Surface& { return ComposedPanel(p, find, s.fonts); };
-    if (region == whole) {
+    if (regions.front() == whole) {
         ComposeScreenRegion(shown, whole, pixels, s.screen);
         return s.screen;
     }
-    // Only the changed region: composed aside, then copied in.
+    // Only the changed regions: each composed aside, then copied in.
     thread_local Surface part;
-    ComposeScreenRegion(shown, region, pixels, part);
-    CopyOnto(s.screen, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
-             false);
+    for (const Rect& region : regions) {
+        ComposeScreenRegion(shown, region, pixels, part);
+        CopyOnto(s.screen, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
+                 false);
+    }
     return s.screen;
+}
+
+const std::vector<Rect>& Runtime::LastScreenRegions() const {
+    return state_->screen_composed;
 }
 
 const Surface& Runtime::ComposeScreenWhole() {

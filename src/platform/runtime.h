@@ -300,6 +300,9 @@ class Runtime {
     // --- Introspection (hosts and tests) -------------------------------------------------
     Presenter& GetPresenter();
     std::vector<PanelInfo> Panels() const;
+    // The panels that exist now (none of the discarded ones), by handle, into *out, whose
+    // storage is reused: what a presenter reads every frame without allocating.
+    void LivePanels(std::vector<PanelInfo>* out) const;
     const std::vector<PopupRecord>& Popups() const;
     // How many bitmaps the run-time holds (made and not yet discarded).
     int BitmapCount() const;
@@ -315,6 +318,9 @@ class Runtime {
     // The same pixels composed from scratch, every panel whole: the reference the damage-limited
     // composition must equal.
     const Surface& ComposeScreenWhole();
+    // The regions (screen coordinates) the last ComposeScreen composed again; empty when
+    // nothing had changed.
+    const std::vector<Rect>& LastScreenRegions() const;
     // A panel's pixels (controls composed, no frame); false for a panel that does not exist.
     bool ComposePanel(int panel, Surface* out);
     // The same pixels where the run-time keeps them, valid until the next change (nullptr for a

@@ -176,9 +176,59 @@ void ComposeWithChildren(Panel& panel, Rect region, const std::function<Panel*(i
 
 }  // namespace
 
+namespace {
+
+// The own pixels of the one control that makes up the panel's whole composition, or nullptr:
+// the only visible control, at (0, 0) and of the panel's size, opaque, its pixels as large,
+// without a label that shows, and no visible child panel. The panel then shows exactly those
+// pixels, as a DMD canvas over a panel with nothing else on it does.
+const Surface* SoleOwnPixels(const Panel& panel, const std::function<Panel*(int)>& find_panel) {
+    const Surface* sole = nullptr;
+    for (const auto& control : panel.controls) {
+        if (!control->Visible()) continue;
+        if (sole != nullptr) return nullptr;
+        bool may_be_transparent = true;
+        const Surface* own = control->OwnPixels(&may_be_transparent);
+        if (own == nullptr || may_be_transparent) return nullptr;
+        if (control->Left() != 0 || control->Top() != 0 || control->Width() != panel.width ||
+            control->Height() != panel.height || own->width != panel.width ||
+            own->height != panel.height) {
+            return nullptr;
+        }
+        const Label& label = control->GetLabel();
+        if (!label.text.empty() && label.visible) return nullptr;
+        sole = own;
+    }
+    for (int handle : panel.children) {
+        const Panel* child = find_panel(handle);
+        if (child != nullptr && child->visible) return nullptr;
+    }
+    return sole;
+}
+
+}  // namespace
+
 const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
                              FontBook& fonts) {
     const Rect whole = MakeRect(0, 0, panel.height, panel.width);
+    if (const Surface* sole = SoleOwnPixels(panel, find_panel)) {
+        // Nothing to compose: the control's own pixels are the panel's, and what changed in
+        // them is what the damage says.
+        panel.recomposed =
+            Union(panel.recomposed, panel.dirty ? whole : Intersect(panel.damage, whole));
+        panel.damage = Rect{};
+        panel.dirty = false;
+        panel.composed_kept = false;
+        return *sole;
+    }
+    if (!panel.composed_kept && !panel.dirty) {
+        // The composition was one control's pixels until now and panel.composed was not kept:
+        // composed again whole, though only the damage shows anything new.
+        const Rect changed = Union(panel.recomposed, Intersect(panel.damage, whole));
+        ComposedPanelWhole(panel, find_panel, fonts);
+        panel.recomposed = changed;
+        return panel.composed;
+    }
     if (panel.dirty || panel.composed.width != panel.width ||
         panel.composed.height != panel.height) {
         return ComposedPanelWhole(panel, find_panel, fonts);
@@ -187,6 +237,17 @@ const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& fin
     panel.damage = Rect{};
     if (IsEmpty(region)) return panel.composed;
     panel.recomposed = Union(panel.recomposed, region);
+    // The visible child panels are brought up to date first, since composing what changed on
+    // one of them uses the same scratch surface as the part composed here.
+    for (int handle : panel.children) {
+        Panel* child = find_panel(handle);
+        if (child != nullptr && child->visible) ComposedPanel(*child, find_panel, fonts);
+    }
+    if (region == whole) {
+        // Everything changed: composed in place, without a copy through the scratch surface.
+        ComposeWithChildren(panel, whole, find_panel, fonts, false, panel.composed);
+        return panel.composed;
+    }
     thread_local Surface part;
     ComposeWithChildren(panel, region, find_panel, fonts, false, part);
     CopyOnto(panel.composed, region.left, region.top, part, MakeRect(0, 0, part.height, part.width),
@@ -199,13 +260,14 @@ const Surface& ComposedPanelWhole(Panel& panel, const std::function<Panel*(int)>
     ComposeWithChildren(panel, MakeRect(0, 0, panel.height, panel.width), find_panel, fonts, true,
                         panel.composed);
     panel.dirty = false;
+    panel.composed_kept = true;
     panel.damage = Rect{};
     panel.recomposed = MakeRect(0, 0, panel.height, panel.width);
     return panel.composed;
 }
 
 void FillUncovered(Surface& screen, std::span<const Rect> covered, uint32_t color) {
-    std::vector<std::pair<int, int>> spans;  // [x0, x1) covered on the row
+    thread_local std::vector<std::pair<int, int>> spans;  // [x0, x1) covered on the row
     for (int y = 0; y < screen.height; ++y) {
         spans.clear();
         for (const Rect& r : covered) {

@@ -37,7 +37,9 @@ void ComposeRegion(Panel& panel, Rect region, const Control* last, FontBook& fon
 
 // The panel's client area with its controls and visible child panels, kept in panel.composed:
 // composed whole again when the panel is marked dirty or changed size, else only within its
-// damage rectangle, which gives the same pixels. find_panel gives a child panel by handle (or
+// damage rectangle, which gives the same pixels. Where one opaque control covers the panel
+// alone (a DMD canvas with nothing else showing), its own pixels are returned instead, with
+// nothing composed. Valid until the next change. find_panel gives a child panel by handle (or
 // nullptr).
 const Surface& ComposedPanel(Panel& panel, const std::function<Panel*(int)>& find_panel,
                              FontBook& fonts);

@@ -138,10 +138,19 @@ TEST_F(RuntimeTest, ADiscardedPanelRefusesEveryOperation) {
     ControlDescription description;
     EXPECT_FALSE(Rt().DescribeControl(panel, c, &description));
     EXPECT_TRUE(Rt().ControlIds(panel).empty());
-    // The panel is listed as discarded.
+    // The panel is listed as discarded, and no longer among the live ones, whatever the list
+    // held before.
     const std::vector<PanelInfo> panels = Rt().Panels();
     ASSERT_EQ(panels.size(), 1u);
     EXPECT_TRUE(panels[0].discarded);
+    std::vector<PanelInfo> live(3);
+    Rt().LivePanels(&live);
+    EXPECT_TRUE(live.empty());
+    const int other = LoadMain();
+    Rt().LivePanels(&live);
+    ASSERT_EQ(live.size(), 1u);
+    EXPECT_EQ(live[0].handle, other);
+    EXPECT_FALSE(live[0].discarded);
 }
 
 TEST_F(RuntimeTest, AttributesAreCheckedAndTyped) {

@@ -304,34 +304,47 @@ TEST(ScreenCache, ComposingAfterEveryStepEqualsComposingOnce) {
 
 // Damage-limited composition against composition from scratch: two run-times get the same
 // random changes (controls moved, resized, shown, hidden, restacked, relabelled and given new
-// values, canvases drawn on, panels moved, recoloured, shown and hidden, a child panel among
-// them); one composes only what changed, the other everything, after every change or few.
+// values, canvases drawn on; panels moved, resized, recoloured, framed, shown, hidden, brought
+// to the front and discarded, child panels and a grandchild among them); one composes only what
+// changed, the other everything, after every change or few. Every panel's own pixels are
+// compared as well as the screen's, hidden ones included.
 TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
     struct Side {
         std::unique_ptr<Runtime> rt;
-        int main = 0;
-        int simple = 0;
-        int child = 0;
+        // main, simple, a second top-level simple panel, two children of main and a child of
+        // the first child.
+        std::vector<int> panels;
     };
     const auto make_side = [] {
         auto presenter = std::make_unique<HeadlessPresenter>();
         presenter->SetEcho(false);
         presenter->SetScreenSize(360, 240);
-        Side side{std::make_unique<Runtime>(std::move(presenter))};
+        Side side{std::make_unique<Runtime>(std::move(presenter)), {}};
         Runtime& rt = *side.rt;
-        side.main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
-        side.simple = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel);
-        side.child =
-            rt.LoadPanelEx(side.main, kPublicPanelFile, public_panels::kFirstSimplePanel + 1);
-        for (int panel : {side.main, side.simple, side.child}) {
-            rt.SetPanelAttribute(panel, Attr::Width, 160);
-            rt.SetPanelAttribute(panel, Attr::Height, 120);
+        const int main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        const int simple = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel);
+        const int other = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel + 2);
+        const int child =
+            rt.LoadPanelEx(main, kPublicPanelFile, public_panels::kFirstSimplePanel + 1);
+        const int second =
+            rt.LoadPanelEx(main, kPublicPanelFile, public_panels::kFirstSimplePanel + 3);
+        const int grandchild =
+            rt.LoadPanelEx(child, kPublicPanelFile, public_panels::kFirstSimplePanel + 4);
+        side.panels = {main, simple, other, child, second, grandchild};
+        int offset = 0;
+        for (int panel : side.panels) {
+            rt.SetPanelAttribute(panel, Attr::Width, 160 - offset);
+            rt.SetPanelAttribute(panel, Attr::Height, 120 - offset);
+            rt.SetPanelAttribute(panel, Attr::Left, offset);
+            rt.SetPanelAttribute(panel, Attr::Top, offset / 2);
+            rt.SetPanelAttribute(panel, Attr::BackColor, 0x102030 * (offset / 20 + 1));
             rt.DisplayPanel(panel);
+            offset += 20;
         }
-        rt.SetPanelAttribute(side.main, Attr::Left, 20);
-        rt.SetPanelAttribute(side.main, Attr::Top, 30);
-        rt.SetCtrlAttribute(side.main, ids::kTextCanvas, Attr::Width, 120);
-        rt.SetCtrlVal(side.main, ids::kTextCanvas, "A ticker");
+        rt.SetPanelAttribute(main, Attr::Left, 20);
+        rt.SetPanelAttribute(main, Attr::Top, 30);
+        rt.SetCtrlAttribute(main, ids::kTextCanvas, Attr::Width, 120);
+        rt.SetCtrlVal(main, ids::kTextCanvas, "A ticker");
         return side;
     };
     Side damaged = make_side();
@@ -345,9 +358,10 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
                             ids::kEffectCanvas,   ids::kDmdCanvas, ids::kTextCanvas,
                             ids::kTntText,        ids::kDynPic0,   ids::kLinebox};
     const int canvases[] = {ids::kConstructCanvas, ids::kEffectCanvas, ids::kDmdCanvas};
-    for (int round = 0; round < 300; ++round) {
+    int frames = 0;
+    for (int round = 0; round < 800; ++round) {
         // One random change, drawn once and applied to both sides alike.
-        const int kind = any(0, 9);
+        const int kind = any(0, 15);
         const int control = controls[any(0, 8)];
         const int canvas = canvases[any(0, 2)];
         // Now and then a position at the end of the int range, far from everything.
@@ -356,60 +370,124 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
         const int size = any(0, 90);
         const uint32_t color = random() & 0xFFFFFF;
         const std::string text = "text " + std::to_string(any(0, 99999));
-        const int panel_pick = any(0, 2);
+        // Discarding is rare, so that most of the sequence still has every panel.
+        const size_t panel_pick = static_cast<size_t>(any(0, 5));
+        // A panel without children of its own.
+        const bool discard = kind == 13 && panel_pick != 0 && panel_pick != 3 && any(0, 9) == 0;
         for (Side* side : {&damaged, &whole}) {
             Runtime& rt = *side->rt;
-            const int panel = panel_pick == 0   ? side->main
-                              : panel_pick == 1 ? side->simple
-                                                : side->child;
+            const int main = side->panels[0];
+            const int panel = side->panels[panel_pick];
             switch (kind) {
                 case 0:
-                    rt.SetCtrlAttribute(side->main, control, Attr::Left, a);
-                    rt.SetCtrlAttribute(side->main, control, Attr::Top, b);
+                    rt.SetCtrlAttribute(main, control, Attr::Left, a);
+                    rt.SetCtrlAttribute(main, control, Attr::Top, b);
                     break;
                 case 1:
-                    rt.SetCtrlAttribute(side->main, control, Attr::Width, size + 1);
-                    rt.SetCtrlAttribute(side->main, control, Attr::Height, size / 2 + 1);
+                    rt.SetCtrlAttribute(main, control, Attr::Width, size + 1);
+                    rt.SetCtrlAttribute(main, control, Attr::Height, size / 2 + 1);
                     break;
                 case 2:
-                    rt.SetCtrlAttribute(side->main, control, Attr::Visible, a & 1);
+                    rt.SetCtrlAttribute(main, control, Attr::Visible, a & 1);
                     break;
                 case 3:
-                    rt.SetCtrlAttribute(side->main, control, Attr::ZPlanePosition, size % 12);
+                    rt.SetCtrlAttribute(main, control, Attr::ZPlanePosition, size % 12);
                     break;
                 case 4:
-                    rt.SetCtrlVal(side->main, (a & 1) == 0 ? ids::kTextCanvas : ids::kTntText,
-                                  text);
-                    rt.SetCtrlAttribute(side->main, ids::kTntText, Attr::LabelText, text);
-                    rt.SetCtrlAttribute(side->main, ids::kTntText, Attr::LabelVisible, b & 1);
+                    rt.SetCtrlVal(main, (a & 1) == 0 ? ids::kTextCanvas : ids::kTntText, text);
+                    rt.SetCtrlAttribute(main, ids::kTntText, Attr::LabelText, text);
+                    rt.SetCtrlAttribute(main, ids::kTntText, Attr::LabelVisible, b & 1);
                     break;
                 case 5:
-                    rt.SetCtrlAttribute(side->main, canvas, Attr::FillColor,
-                                        static_cast<int>(color));
-                    rt.CanvasDrawRect(side->main, canvas, MakeRect(b, a, size, size),
-                                      DrawMode::Interior);
-                    rt.CanvasDrawPoint(side->main, canvas, MakePoint(b, a));
+                    rt.SetCtrlAttribute(main, canvas, Attr::FillColor, static_cast<int>(color));
+                    rt.CanvasDrawRect(main, canvas, MakeRect(b, a, size, size), DrawMode::Interior);
+                    rt.CanvasDrawPoint(main, canvas, MakePoint(b, a));
                     break;
                 case 6:
                     rt.SetPanelAttribute(panel, Attr::Left, a);
                     rt.SetPanelAttribute(panel, Attr::Top, b);
                     break;
                 case 7:
-                    rt.SetPanelAttribute(panel, Attr::BackColor, static_cast<int>(color));
+                    // A small step, as a panel that glides.
+                    rt.SetPanelAttribute(panel, Attr::Left, size - 30);
+                    rt.SetPanelAttribute(panel, Attr::Top, size / 3 - 10);
                     break;
                 case 8:
+                    rt.SetPanelAttribute(panel, Attr::BackColor, static_cast<int>(color));
+                    break;
+                case 9:
                     if ((a & 1) == 0) {
                         rt.HidePanel(panel);
+                    } else {
+                        rt.DisplayPanel(panel);  // shows it, or brings it to the front
+                    }
+                    break;
+                case 10:
+                    rt.SetPanelAttribute(panel, (b & 1) == 0 ? Attr::Width : Attr::Height,
+                                         20 + size);
+                    break;
+                case 11:
+                    rt.SetPanelAttribute(panel, Attr::FrameVisible, a & 1);
+                    break;
+                case 12:
+                    rt.SetPanelAttribute(panel, Attr::Enabled, a & 1);
+                    break;
+                case 14: {
+                    // The panel's canvas made to cover it alone, as a DMD panel's does.
+                    const int own = panel_pick == 0 ? ids::kDmdCanvas : simple_panel::kCanvas;
+                    int width = 0;
+                    int height = 0;
+                    rt.GetPanelAttribute(panel, Attr::Width, &width);
+                    rt.GetPanelAttribute(panel, Attr::Height, &height);
+                    rt.SetCtrlAttribute(panel, own, Attr::Left, 0);
+                    rt.SetCtrlAttribute(panel, own, Attr::Top, 0);
+                    rt.SetCtrlAttribute(panel, own, Attr::Width, width);
+                    rt.SetCtrlAttribute(panel, own, Attr::Height, height);
+                    rt.SetCtrlAttribute(panel, own, Attr::Visible, 1);
+                    if (panel_pick == 0) {
+                        for (int other : controls) {
+                            if (other != own) rt.SetCtrlAttribute(panel, other, Attr::Visible, 0);
+                        }
+                    }
+                    break;
+                }
+                case 15: {
+                    const int own = panel_pick == 0 ? ids::kDmdCanvas : simple_panel::kCanvas;
+                    rt.SetCtrlAttribute(panel, own, Attr::FillColor, static_cast<int>(color));
+                    rt.CanvasDrawRect(panel, own, MakeRect(b, a, size, size), DrawMode::Interior);
+                    break;
+                }
+                default:
+                    if (discard) {
+                        rt.DiscardPanel(panel);
+                        side->panels[panel_pick] = rt.LoadPanelEx(
+                            panel_pick < 3 ? 0 : side->panels[panel_pick == 5 ? 3 : 0],
+                            kPublicPanelFile, public_panels::kFirstSimplePanel + 5);
+                        rt.SetPanelAttribute(side->panels[panel_pick], Attr::Width, 50);
+                        rt.SetPanelAttribute(side->panels[panel_pick], Attr::Height, 40);
+                        rt.DisplayPanel(side->panels[panel_pick]);
                     } else {
                         rt.DisplayPanel(panel);
                     }
                     break;
-                default:
-                    rt.SetPanelAttribute(panel, Attr::Width, 60 + size);
-                    break;
             }
         }
         if (any(0, 2) == 0) continue;  // sometimes several changes make one frame
+        ++frames;
+        for (size_t i = 0; i < damaged.panels.size(); ++i) {
+            Surface got_panel;
+            Surface want_panel;
+            ASSERT_TRUE(damaged.rt->ComposePanel(damaged.panels[i], &got_panel));
+            ASSERT_TRUE(whole.rt->ComposePanel(whole.panels[i], &want_panel));
+            ASSERT_EQ(got_panel.width, want_panel.width);
+            ASSERT_EQ(got_panel.height, want_panel.height);
+            const auto panel_differs = std::mismatch(
+                got_panel.pixels.begin(), got_panel.pixels.end(), want_panel.pixels.begin());
+            ASSERT_TRUE(panel_differs.first == got_panel.pixels.end())
+                << "round " << round << " (change " << kind << "): panel " << i << " pixel ("
+                << (panel_differs.first - got_panel.pixels.begin()) % got_panel.width << ", "
+                << (panel_differs.first - got_panel.pixels.begin()) / got_panel.width << ")";
+        }
         const Surface& got = damaged.rt->ComposeScreen();
         const Surface& want = whole.rt->ComposeScreenWhole();
         ASSERT_EQ(got.width, want.width);
@@ -421,6 +499,140 @@ TEST(ScreenDamage, ComposingWhatChangedGivesTheWholeCompositionsPixels) {
             << (differs.first - got.pixels.begin()) % got.width << ", "
             << (differs.first - got.pixels.begin()) / got.width << ")";
     }
+    EXPECT_GT(frames, 400);
+}
+
+// A change on a child panel and one on its parent in the same frame: composing the child's
+// part must not disturb the parent's part being composed around it.
+TEST(ScreenDamage, ChildAndParentChangingTogetherKeepTheParentsPixels) {
+    const auto make = [](Runtime& rt, int* main, int* child) {
+        *main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+        *child = rt.LoadPanelEx(*main, kPublicPanelFile, public_panels::kFirstSimplePanel);
+        rt.SetPanelAttribute(*main, Attr::Width, 200);
+        rt.SetPanelAttribute(*main, Attr::Height, 100);
+        rt.SetPanelAttribute(*child, Attr::Left, 120);
+        rt.SetPanelAttribute(*child, Attr::Width, 60);
+        rt.SetPanelAttribute(*child, Attr::Height, 40);
+        rt.DisplayPanel(*main);
+        rt.DisplayPanel(*child);
+        rt.SetCtrlAttribute(*child, simple_panel::kCanvas, Attr::FillColor, static_cast<int>(kRed));
+        rt.SetCtrlAttribute(*main, ids::kDmdCanvas, Attr::FillColor, static_cast<int>(kGreen));
+    };
+    Runtime damaged;
+    int main = 0;
+    int child = 0;
+    make(damaged, &main, &child);
+    damaged.ComposeScreen();
+    const auto change = [](Runtime& rt, int main_panel, int child_panel) {
+        rt.CanvasDrawRect(child_panel, simple_panel::kCanvas, MakeRect(5, 5, 10, 10),
+                          DrawMode::Interior);
+        rt.CanvasDrawRect(main_panel, ids::kDmdCanvas, MakeRect(60, 10, 20, 30),
+                          DrawMode::Interior);
+    };
+    change(damaged, main, child);
+    Runtime whole;
+    make(whole, &main, &child);
+    change(whole, main, child);
+    Surface got;
+    Surface want;
+    ASSERT_TRUE(damaged.ComposePanel(main, &got));
+    whole.ComposeScreenWhole();
+    ASSERT_TRUE(whole.ComposePanel(main, &want));
+    EXPECT_TRUE(got.pixels == want.pixels);
+}
+
+// What each kind of change composes again: where a panel was and where it is, not the whole
+// screen or parent panel; nothing for a change that shows nothing.
+TEST(ScreenDamage, MovesRestackingAndShowingComposeOnlyTheOldAndNewPlaces) {
+    auto presenter = std::make_unique<HeadlessPresenter>();
+    presenter->SetEcho(false);
+    presenter->SetScreenSize(1000, 800);
+    Runtime rt(std::move(presenter));
+    const int main = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kMainPanel);
+    const int small = rt.LoadPanelEx(0, kPublicPanelFile, public_panels::kFirstSimplePanel);
+    const int child = rt.LoadPanelEx(main, kPublicPanelFile, public_panels::kFirstSimplePanel + 1);
+    const auto place = [&](int panel, int left, int top, int width, int height) {
+        rt.SetPanelAttribute(panel, Attr::Left, left);
+        rt.SetPanelAttribute(panel, Attr::Top, top);
+        rt.SetPanelAttribute(panel, Attr::Width, width);
+        rt.SetPanelAttribute(panel, Attr::Height, height);
+        rt.DisplayPanel(panel);
+    };
+    place(main, 100, 100, 600, 400);
+    place(small, 20, 20, 50, 30);
+    place(child, 10, 10, 40, 20);
+    rt.ComposeScreen();
+    Rect changed{};
+    rt.ComposedPanelPixels(main, &changed);
+    const auto framed = [](int left, int top, int width, int height) {
+        return MakeRect(top - kFrameWidth, left - kFrameWidth, height + 2 * kFrameWidth,
+                        width + 2 * kFrameWidth);
+    };
+
+    // A top-level panel moving far, first across, then down: each place it took, on its own.
+    rt.SetPanelAttribute(small, Attr::Left, 900);
+    rt.SetPanelAttribute(small, Attr::Top, 700);
+    rt.ComposeScreen();
+    EXPECT_EQ(rt.LastScreenRegions(),
+              (std::vector<Rect>{framed(20, 20, 50, 30), framed(900, 20, 50, 30),
+                                 framed(900, 700, 50, 30)}));
+
+    // Brought to the front, hidden, shown and given no frame: only where it lies.
+    rt.DisplayPanel(main);
+    rt.ComposeScreen();
+    EXPECT_EQ(rt.LastScreenRegions(), std::vector<Rect>{framed(100, 100, 600, 400)});
+    rt.HidePanel(small);
+    rt.ComposeScreen();
+    EXPECT_EQ(rt.LastScreenRegions(), std::vector<Rect>{framed(900, 700, 50, 30)});
+    rt.DisplayPanel(small);
+    rt.SetPanelAttribute(small, Attr::FrameVisible, 0);
+    rt.ComposeScreen();
+    EXPECT_EQ(rt.LastScreenRegions(), std::vector<Rect>{framed(900, 700, 50, 30)});
+
+    // Growing: the old and the new place (the new one holds the old).
+    rt.SetPanelAttribute(small, Attr::Width, 80);
+    rt.ComposeScreen();
+    EXPECT_EQ(rt.LastScreenRegions(), std::vector<Rect>{MakeRect(700, 900, 30, 80)});
+
+    // Input only: nothing to compose.
+    rt.SetPanelAttribute(small, Attr::Enabled, 0);
+    rt.SetPanelAttribute(main, Attr::Sizable, 0);
+    rt.ComposeScreen();
+    EXPECT_TRUE(rt.LastScreenRegions().empty());
+
+    // A child panel moving: its old and new place in the parent (joined), and each of them on
+    // the screen.
+    rt.ComposedPanelPixels(main, &changed);
+    rt.SetPanelAttribute(child, Attr::Left, 30);
+    rt.ComposeScreen();
+    rt.ComposedPanelPixels(main, &changed);
+    EXPECT_EQ(changed, MakeRect(10, 10, 20, 60));
+    EXPECT_EQ(rt.LastScreenRegions(),
+              (std::vector<Rect>{MakeRect(110, 110, 20, 40), MakeRect(110, 130, 20, 40)}));
+    rt.HidePanel(child);
+    rt.ComposeScreen();
+    rt.ComposedPanelPixels(main, &changed);
+    EXPECT_EQ(changed, MakeRect(10, 30, 20, 40));
+
+    // A control brought to the front: only its own rectangle.
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::Left, 200);
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::Top, 150);
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::Width, 64);
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::Height, 48);
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::Visible, 1);
+    rt.ComposeScreen();
+    rt.ComposedPanelPixels(main, &changed);
+    rt.SetCtrlAttribute(main, ids::kXyzCanvas, Attr::ZPlanePosition, 0);
+    rt.ComposeScreen();
+    rt.ComposedPanelPixels(main, &changed);
+    EXPECT_EQ(changed, MakeRect(150, 200, 48, 64));
+
+    // Far more separate changes than are kept apart still compose every one of them.
+    for (int i = 0; i < 20; ++i)
+        rt.SetPanelAttribute(small, Attr::Left, i * 45);
+    rt.ComposeScreen();
+    ASSERT_EQ(rt.LastScreenRegions().size(), 1u);
+    EXPECT_EQ(rt.LastScreenRegions()[0], MakeRect(700, 0, 30, 900 + 80));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/runtime.h"
@@ -53,6 +54,9 @@ class SdlPresenter : public Presenter {
     PopupStyle popups_;
     std::map<int, std::unique_ptr<Window>> windows_;  // by panel handle
     std::set<intptr_t> disabled_;                     // system window handles without input
+    // Kept between frames so that presenting allocates nothing.
+    std::vector<PanelInfo> panels_;
+    std::vector<int> shown_;
     int cursor_count_ = 0;
     bool quit_requested_ = false;
     Bitmap clipboard_;

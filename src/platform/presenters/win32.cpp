@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/screen.h"
+
 namespace tov::platform {
 namespace {
 
@@ -90,8 +92,10 @@ struct PanelWindow {
         dib_height = 0;
     }
 
-    // A bitmap of the given size to paint from; false when the system refuses one.
-    bool SizeBitmap(int w, int h) {
+    // A bitmap of the given size to paint from; false when the system refuses one. *made
+    // tells whether it is new, its pixels not yet written.
+    bool SizeBitmap(int w, int h, bool* made) {
+        *made = false;
         if (dib != nullptr && w == dib_width && h == dib_height) return true;
         ReleaseBitmap();
         BITMAPINFO info{};
@@ -116,12 +120,19 @@ struct PanelWindow {
         bits = static_cast<uint32_t*>(pixels);
         dib_width = w;
         dib_height = h;
+        *made = true;
         return true;
     }
 
+    // Paints the part of the window that needs it: only what was invalidated is copied.
     void Paint(HDC target, const RECT& area) const {
         if (memory != nullptr) {
-            BitBlt(target, 0, 0, dib_width, dib_height, memory, 0, 0, SRCCOPY);
+            const LONG right = std::min<LONG>(area.right, dib_width);
+            const LONG bottom = std::min<LONG>(area.bottom, dib_height);
+            if (right > area.left && bottom > area.top) {
+                BitBlt(target, area.left, area.top, right - area.left, bottom - area.top, memory,
+                       area.left, area.top, SRCCOPY);
+            }
         }
         // Whatever the bitmap does not cover (a window the system made larger) is black.
         HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -177,7 +188,9 @@ struct Win32Presenter::Impl {
     std::map<int, std::unique_ptr<PanelWindow>> windows;  // by panel handle
     std::set<intptr_t> disabled;  // system window handles of the panels without input
     Runtime* runtime = nullptr;   // the runtime of the last Present
-    Surface scratch;
+    // Kept between frames so that presenting allocates nothing.
+    std::vector<PanelInfo> panels;
+    std::vector<int> shown_panels;
     std::chrono::steady_clock::time_point last_present{};
     bool presented_once = false;
     bool timer_armed = false;
@@ -433,8 +446,10 @@ void Win32Presenter::Present(Runtime& runtime) {
 void Win32Presenter::Impl::PresentNow() {
     if (runtime == nullptr || presenting) return;
     presenting = true;
-    std::vector<int> shown;
-    for (const PanelInfo& panel : runtime->Panels()) {
+    std::vector<int>& shown = shown_panels;
+    shown.clear();
+    runtime->LivePanels(&panels);
+    for (const PanelInfo& panel : panels) {
         if (panel.discarded || !panel.visible || panel.width < 1 || panel.height < 1) continue;
         shown.push_back(panel.handle);
         SyncWindow(panel);
@@ -498,16 +513,28 @@ void Win32Presenter::Impl::SyncWindow(const PanelInfo& panel) {
     window->panel_enabled = panel.enabled;
     ApplyInput(*window);
 
-    if (!runtime->ComposePanel(panel.handle, &scratch)) return;
-    if (scratch.width < 1 || scratch.height < 1 ||
-        scratch.pixels.size() < static_cast<size_t>(scratch.width) * scratch.height) {
+    // Only what was composed again since the last frame is copied and painted; a new bitmap
+    // takes all of the panel.
+    Rect changed{};
+    const Surface* pixels = runtime->ComposedPanelPixels(panel.handle, &changed);
+    if (pixels == nullptr || pixels->width < 1 || pixels->height < 1 ||
+        pixels->pixels.size() < static_cast<size_t>(pixels->width) * pixels->height) {
         return;
     }
-    if (!window->SizeBitmap(scratch.width, scratch.height)) return;
+    bool made = false;
+    if (!window->SizeBitmap(pixels->width, pixels->height, &made)) return;
+    const Rect whole = MakeRect(0, 0, pixels->height, pixels->width);
+    changed = made ? whole : Intersect(changed, whole);
+    if (IsEmpty(changed)) return;
     GdiFlush();  // the bitmap's memory is written directly
-    std::memcpy(window->bits, scratch.pixels.data(),
-                static_cast<size_t>(scratch.width) * scratch.height * sizeof(uint32_t));
-    InvalidateRect(window->hwnd, nullptr, FALSE);
+    for (int y = changed.top; y < changed.top + changed.height; ++y) {
+        std::memcpy(window->bits + static_cast<size_t>(y) * pixels->width + changed.left,
+                    pixels->Row(y) + changed.left,
+                    static_cast<size_t>(changed.width) * sizeof(uint32_t));
+    }
+    const RECT area{changed.left, changed.top, changed.left + changed.width,
+                    changed.top + changed.height};
+    InvalidateRect(window->hwnd, &area, FALSE);
     UpdateWindow(window->hwnd);
 }
 
