@@ -6,8 +6,9 @@
 //
 // Installing panels costs far more than any other call, so one engine is kept across inputs:
 // the set-up byte counts only for the first input on a new engine, a new engine is made every
-// kInputsPerEngine inputs, and an install member goes through only once kCallsBetweenInstalls
-// calls have passed since the last one. Most calls thus reach effects on panels already there.
+// kInputsPerEngine inputs, and an install or discard member goes through only once
+// kCallsBetweenInstalls calls have passed since the last one. Most calls thus reach effects on
+// panels already there.
 //
 // A fault can depend on what earlier inputs left in the engine. With TOV_FUZZ_HISTORY naming a
 // file, every input since the engine was made is kept in that file (mapped into memory, so it
@@ -193,8 +194,8 @@ Variant ArgumentFor(const server::Param& param, FuzzInput& in, std::vector<Varia
     return AnyVariant(in, referenced);
 }
 
-bool IsInstall(std::string_view name) {
-    return name.starts_with("Install");
+bool InstallsOrDiscards(std::string_view name) {
+    return name.starts_with("Install") || name.starts_with("Discard");
 }
 
 constexpr char kHistoryMagic[8] = {'T', 'O', 'V', 'H', 'I', 'S', 'T', '1'};
@@ -272,7 +273,7 @@ void RunInput(FuzzEngine& fuzz, std::span<const uint8_t> bytes, uint64_t& calls)
     for (int call = 0; call < kMostCalls && !in.Empty(); ++call) {
         const server::MemberDecl& member = server::kMemberTable[in.Below(server::kMemberCount)];
         if (member.name == "WinExecute") continue;
-        if (IsInstall(member.name)) {
+        if (InstallsOrDiscards(member.name)) {
             if (in.Byte() >= 16 || fuzz.calls_since_install < kCallsBetweenInstalls) continue;
             fuzz.calls_since_install = 0;
         }

@@ -40,12 +40,13 @@ using testing::SweepState;
 #endif
 #endif
 
-// The limit of one call. ASan with UBSan makes the pixel loops of the bodies several times
-// slower (measured on the slowest calls: about 4 to 6 times), an unoptimised build more.
+// The limit of one call. ASan with UBSan makes the slowest calls three to six times slower than
+// an optimised build, an unoptimised build more still; the limits leave room for a loaded
+// machine on top.
 #if defined(TOV_TIMING_SANITIZED)
 constexpr double kLimitSeconds = 0.100 * 10;
 #elif !defined(__OPTIMIZE__)
-constexpr double kLimitSeconds = 0.100 * 10;
+constexpr double kLimitSeconds = 0.100 * 20;
 #else
 constexpr double kLimitSeconds = 0.100;
 #endif
