@@ -63,8 +63,9 @@ inline bool Swept(std::string_view name) {
     return name != "WinExecute";
 }
 
-// The sizes and places the ordinary values give: small ones (64 x 64 at 10, 10), or the whole
-// 800 x 600 main panel (at 0, 0), where every step of an effect does the most work.
+// The sizes and places the ordinary values give: small ones (64 x 64 at 10, 10) with a short
+// text, or the whole 800 x 600 main panel (at 0, 0) with a text of every printable character,
+// where every step of an effect and every text does the most work.
 enum class Extent { Small, WholePanel };
 
 // An ordinary value for a parameter, chosen by its name and type, so that the other arguments
@@ -81,6 +82,12 @@ inline platform::Variant OrdinaryValue(const server::Param& param, Extent extent
             if (name == "HScoreFileName") return Variant::String("scores.hsc");
             if (contains("FileName")) return Variant::String(kSweepPicture);
             if (contains("Font") || name == "thisFont") return Variant::String(kSweepFace);
+            if (extent == Extent::WholePanel) {
+                std::string printable;
+                for (char c = 0x20; c < 0x7F; ++c)
+                    printable += c;
+                return Variant::String(printable);
+            }
             return Variant::String("Ab 12");
         case ParamType::R8:
             return Variant::R8(1.0);
