@@ -2,19 +2,32 @@
 //
 // An input is read as: one byte of set-up (bit 0 installs a main panel, bit 1 an extra panel,
 // bit 2 loads the test picture into slots 0 to 2), then calls until the input ends: a member
-// (slot 1..148), then its arguments, each a variant of any type. Installs are rare (one chosen
-// in sixteen goes through), so most calls reach effects on panels already there. Every input
-// runs on a fresh Engine, so each one replays alone.
+// (slot 1..148), then its arguments, each a variant of any type.
+//
+// Installing panels costs far more than any other call, so one engine is kept across inputs:
+// the set-up byte counts only for the first input on a new engine, a new engine is made every
+// kInputsPerEngine inputs, and an install or discard member goes through only once
+// kCallsBetweenInstalls calls have passed since the last one. Most calls thus reach effects on
+// panels already there.
+//
+// A fault can depend on what earlier inputs left in the engine. With TOV_FUZZ_HISTORY naming a
+// file, every input since the engine was made is kept in that file (mapped into memory, so it
+// survives a crash) as one history input: the magic "TOVHIST1", then each input as a 32-bit
+// length and its bytes. A history input runs its inputs in order on a fresh engine, so it
+// replays the fault alone; the regression inputs are such files or plain inputs.
 //
 // The folder current while the target runs is a fresh temporary one; file names are taken from
 // a short list of names inside it, so every file a member writes lands there. WinExecute is
 // never called: it starts programs.
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -35,7 +48,9 @@ using tov::fuzz::FuzzInput;
 using tov::platform::Variant;
 namespace server = tov::server;
 
-constexpr int kMostCalls = 256;
+constexpr int kMostCalls = 1024;
+constexpr uint64_t kInputsPerEngine = 2000;
+constexpr uint64_t kCallsBetweenInstalls = 4096;
 constexpr int kMostTextBytes = 255;
 constexpr int kLongText = 10000;
 
@@ -84,6 +99,11 @@ constexpr std::string_view kFaces[] = {"DejaVu Sans", "Liberation Serif", "NoSuc
 constexpr std::string_view kFileNames[] = {
     "picture.png", "PICTURE.PNG", "\\picture.png", "sub\\picture.bmp",
     "missing.bmp", "sub",         "scores.hsc",    ""};
+
+// The high-score file is named relative to the current folder, where a leading backslash names
+// the root: its names have none, so that a saved table stays in the work folder.
+constexpr std::string_view kScoreFileNames[] = {
+    "picture.png", "PICTURE.PNG", "sub\\picture.bmp", "sub", "scores.hsc", "SUB\\Scores.HSC", ""};
 
 // The work folder: made and entered once per process, removed with everything in it at exit.
 // The count of member calls is printed then.
@@ -163,6 +183,8 @@ Variant ArgumentFor(const server::Param& param, FuzzInput& in, std::vector<Varia
     const std::string_view name = param.name;
     const bool text = param.type == server::ParamType::Text;
     // Mostly well-formed names, so that the members get past their file and font look-ups.
+    if (text && name == "HScoreFileName")
+        return Variant::String(kScoreFileNames[in.Byte() % std::size(kScoreFileNames)]);
     if (text && name.find("FileName") != std::string_view::npos) {
         return Variant::String(kFileNames[in.Byte() % std::size(kFileNames)]);
     }
@@ -172,32 +194,89 @@ Variant ArgumentFor(const server::Param& param, FuzzInput& in, std::vector<Varia
     return AnyVariant(in, referenced);
 }
 
-bool IsInstall(std::string_view name) {
-    return name.starts_with("Install");
+bool InstallsOrDiscards(std::string_view name) {
+    return name.starts_with("Install") || name.starts_with("Discard");
 }
 
-}  // namespace
+constexpr char kHistoryMagic[8] = {'T', 'O', 'V', 'H', 'I', 'S', 'T', '1'};
+constexpr size_t kHistoryBytes = size_t{16} << 20;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static WorkFolder folder;
-    FuzzInput in(std::span<const uint8_t>(data, size));
-    auto presenter = std::make_unique<tov::platform::HeadlessPresenter>();
-    presenter->SetEcho(false);
-    tov::Engine engine(std::move(presenter));
+// The inputs run on the current engine, in a file mapped into memory (see the top of the file).
+class History {
+  public:
+    History() {
+        const char* path = std::getenv("TOV_FUZZ_HISTORY");
+        if (path == nullptr || *path == '\0') return;
+        const int fd = open(path, O_RDWR | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0 || ftruncate(fd, kHistoryBytes) != 0) std::abort();
+        void* map = mmap(nullptr, kHistoryBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        close(fd);
+        if (map == MAP_FAILED) std::abort();
+        bytes_ = static_cast<uint8_t*>(map);
+        std::memcpy(bytes_, kHistoryMagic, sizeof kHistoryMagic);
+        used_ = sizeof kHistoryMagic;
+    }
+
+    // Forgets the inputs of the previous engine.
+    void Restart() {
+        if (bytes_ == nullptr) return;
+        used_ = sizeof kHistoryMagic;
+        std::memset(bytes_ + used_, 0, 4);
+    }
+
+    // Keeps one input; the history ends after it (a zero length follows) until the next.
+    void Add(std::span<const uint8_t> input) {
+        if (bytes_ == nullptr || used_ + 8 + input.size() > kHistoryBytes) return;
+        const uint32_t length = static_cast<uint32_t>(input.size());
+        std::memcpy(bytes_ + used_, &length, 4);
+        if (!input.empty()) std::memcpy(bytes_ + used_ + 4, input.data(), input.size());
+        used_ += 4 + input.size();
+        std::memset(bytes_ + used_, 0, 4);
+    }
+
+  private:
+    uint8_t* bytes_ = nullptr;
+    size_t used_ = 0;
+};
+
+// One engine and what the fuzzer counts on it.
+struct FuzzEngine {
+    std::unique_ptr<tov::Engine> engine;
+    uint64_t inputs = 0;
+    uint64_t calls_since_install = kCallsBetweenInstalls;
+
+    void Renew() {
+        engine.reset();
+        auto presenter = std::make_unique<tov::platform::HeadlessPresenter>();
+        presenter->SetEcho(false);
+        engine = std::make_unique<tov::Engine>(std::move(presenter));
+        inputs = 0;
+        calls_since_install = kCallsBetweenInstalls;
+    }
+};
+
+// Runs one input on the engine: its set-up when the engine is new, then its calls.
+void RunInput(FuzzEngine& fuzz, std::span<const uint8_t> bytes, uint64_t& calls) {
+    tov::Engine& engine = *fuzz.engine;
     tov::platform::Runtime& rt = engine.Runtime();
-
+    FuzzInput in(bytes);
     const uint8_t setup = in.Byte();
-    if (setup & 1) engine.MainPanel().InstallPanel(0, 0, 256, 128);
-    if (setup & 2) engine.ExtraPanel().InstallExtraPanel(300, 0, 128, 96);
-    if (setup & 4) {
-        for (int16_t slot = 0; slot < 3; ++slot)
-            engine.BitmapSelection().AddBitmapToSelection("picture.png", slot, 8, 8);
+    if (fuzz.inputs++ == 0) {
+        if (setup & 1) engine.MainPanel().InstallPanel(0, 0, 256, 128);
+        if (setup & 2) engine.ExtraPanel().InstallExtraPanel(300, 0, 128, 96);
+        if (setup & 4) {
+            for (int16_t slot = 0; slot < 3; ++slot)
+                engine.BitmapSelection().AddBitmapToSelection("picture.png", slot, 8, 8);
+        }
     }
 
     for (int call = 0; call < kMostCalls && !in.Empty(); ++call) {
         const server::MemberDecl& member = server::kMemberTable[in.Below(server::kMemberCount)];
         if (member.name == "WinExecute") continue;
-        if (IsInstall(member.name) && in.Byte() >= 16) continue;
+        if (InstallsOrDiscards(member.name)) {
+            if (in.Byte() >= 16 || fuzz.calls_since_install < kCallsBetweenInstalls) continue;
+            fuzz.calls_since_install = 0;
+        }
 
         std::vector<Variant> referenced;
         referenced.reserve(server::kMaxParams);
@@ -216,7 +295,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         server::InvokeError error;
         const server::HResult status =
             server::InvokeSlot(engine, member.slot, arguments, &result, &error);
-        ++folder.calls;
+        ++calls;
+        ++fuzz.calls_since_install;
         // A body's -1 always comes with exactly one report.
         if (status == server::kBodyFailed && rt.Popups().size() != popups_before + 1) {
             std::fprintf(stderr, "%s returned -1 with %zu popups\n",
@@ -225,5 +305,45 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         if (rt.Popups().size() > 1000) rt.ClearPopups();
     }
+}
+
+// Runs a history input: each input it holds, in order, on one fresh engine.
+void RunHistory(std::span<const uint8_t> bytes, uint64_t& calls) {
+    FuzzEngine fuzz;
+    fuzz.Renew();
+    size_t at = sizeof kHistoryMagic;
+    while (at + 4 <= bytes.size()) {
+        uint32_t length = 0;
+        std::memcpy(&length, bytes.data() + at, 4);
+        at += 4;
+        if (length == 0 || length > bytes.size() - at) break;
+        RunInput(fuzz, bytes.subspan(at, length), calls);
+        at += length;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static WorkFolder folder;
+    static History history;
+    static FuzzEngine fuzz;
+    const std::span<const uint8_t> bytes(data, size);
+    if (size >= sizeof kHistoryMagic && std::memcmp(data, kHistoryMagic, 8) == 0) {
+        RunHistory(bytes, folder.calls);
+        return 0;
+    }
+#if defined(TOV_FUZZ_REPLAY)
+    // Replayed inputs stand alone.
+    const bool renew = true;
+#else
+    const bool renew = fuzz.engine == nullptr || fuzz.inputs >= kInputsPerEngine;
+#endif
+    if (renew) {
+        fuzz.Renew();
+        history.Restart();
+    }
+    history.Add(bytes);
+    RunInput(fuzz, bytes, folder.calls);
     return 0;
 }

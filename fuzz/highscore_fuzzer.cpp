@@ -1,6 +1,7 @@
 // libFuzzer target: the high-score loader fed arbitrary files. A file it takes must give the
 // same table again when that table is saved and loaded back, and a file it refuses must leave
-// the table as it was.
+// the table as it was. One engine serves every input: each starts from an empty table and no
+// popups, so an input still replays alone.
 #include <unistd.h>
 
 #include <cstdint>
@@ -47,10 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-    auto presenter = std::make_unique<tov::platform::HeadlessPresenter>();
-    presenter->SetEcho(false);
-    tov::Engine engine(std::move(presenter));
+    static tov::Engine& engine = *[] {
+        auto presenter = std::make_unique<tov::platform::HeadlessPresenter>();
+        presenter->SetEcho(false);
+        return new tov::Engine(std::move(presenter));
+    }();
+    engine.Runtime().ClearPopups();
     tov::Highscores& scores = engine.Highscores();
+    static_cast<tov::HighscoreTable&>(scores) = tov::HighscoreTable{};
     scores.WriteHighscoreToCVI(3, 42.0, "before", "the", "load");
     const tov::HighscoreTable before = scores;
     const int loaded = scores.LoadHscoreFromDisc(path);

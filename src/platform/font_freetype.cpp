@@ -3,9 +3,11 @@
 //
 // Glyphs are loaded unhinted and rendered to 8-bit coverage, which gives the same pixels with
 // the same font files everywhere. Each glyph is placed at its pen position rounded to a whole
-// pixel; a line's width is its rounded final pen position. Faces are opened once per file,
-// sizes once per pixel size, and every rendered glyph is kept, so measuring and painting touch
-// no file after the first use.
+// pixel; a line's width is its rounded final pen position. Faces are opened once per file and
+// sizes once per pixel size. Measuring loads a glyph's outline for its advance only; painting
+// renders it, and rendered glyphs are kept up to kMostRenderedBytes of coverage, so that a zoom
+// through hundreds of sizes neither renders what it only measures nor keeps every size's
+// pixels for good.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -42,11 +44,19 @@ bool IsGenericFamily(const std::string& lowered) {
            lowered == "system-ui" || lowered == "emoji" || lowered == "math";
 }
 
+// What a glyph is needed for: measuring wants its advance, painting its pixels as well.
+enum class GlyphUse { Advance, Pixels };
+
+// The coverage kept of rendered glyphs, in bytes, before it is dropped as a whole (at the start
+// of the next call, never while a line is being laid out or painted).
+constexpr size_t kMostRenderedBytes = size_t{64} << 20;
+
 struct Glyph {
-    uint32_t index = 0;   // in the face
-    int64_t advance = 0;  // 26.6 pixels
-    int left = 0;         // bitmap offset from the pen position
-    int top = 0;          // bitmap rows above the baseline
+    uint32_t index = 0;     // in the face
+    int64_t advance = 0;    // 26.6 pixels
+    bool rendered = false;  // whether the fields below hold the glyph's pixels
+    int left = 0;           // bitmap offset from the pen position
+    int top = 0;            // bitmap rows above the baseline
     int width = 0;
     int height = 0;
     std::vector<uint8_t> alpha;
@@ -108,7 +118,8 @@ class FreeTypeBackend final : public FontEngine::Backend {
         int64_t pen = 0;
         uint32_t previous = 0;
         for (char c : line) {
-            const Glyph* glyph = GlyphOf(*face, static_cast<uint8_t>(c), &pen, &previous);
+            const Glyph* glyph =
+                GlyphOf(*face, static_cast<uint8_t>(c), GlyphUse::Advance, &pen, &previous);
             if (glyph != nullptr) pen += glyph->advance;
         }
         return static_cast<int>((pen + 32) >> 6);
@@ -275,6 +286,7 @@ class FreeTypeBackend final : public FontEngine::Backend {
     }
 
     SizedFace* Find(const FontSpec& spec) {
+        if (rendered_bytes_ > kMostRenderedBytes) DropRenderedGlyphs();
         const auto key = std::make_tuple(Lower(spec.face), spec.size, spec.bold, spec.italic);
         auto found = sized_.find(key);
         if (found != sized_.end()) return found->second.get();
@@ -310,18 +322,21 @@ class FreeTypeBackend final : public FontEngine::Backend {
         return sized;
     }
 
-    // The glyph of an 8-bit character, with the kerning against the previous glyph added to
-    // the pen; nullptr for control characters.
-    const Glyph* GlyphOf(SizedFace& face, uint8_t c, int64_t* pen, uint32_t* previous) {
+    // The glyph of an 8-bit character, rendered when its pixels are wanted, with the kerning
+    // against the previous glyph added to the pen; nullptr for control characters.
+    const Glyph* GlyphOf(SizedFace& face, uint8_t c, GlyphUse use, int64_t* pen,
+                         uint32_t* previous) {
         if (c < 0x20 || c == 0x7F) return nullptr;
         const uint32_t code = CodePointOf(c);
         auto found = face.glyphs.find(code);
-        const Glyph* glyph = nullptr;
-        if (found != face.glyphs.end()) {
-            glyph = &found->second;
-        } else {
-            glyph = &face.glyphs.emplace(code, Render(face, FT_Get_Char_Index(face.face, code)))
-                         .first->second;
+        if (found == face.glyphs.end()) {
+            found = face.glyphs.emplace(code, LoadAdvance(face, FT_Get_Char_Index(face.face, code)))
+                        .first;
+        }
+        Glyph* glyph = &found->second;
+        if (use == GlyphUse::Pixels && !glyph->rendered) {
+            Render(face, glyph);
+            rendered_bytes_ += glyph->alpha.size();
         }
         const uint32_t index = glyph->index;
         if (face.kerning && *previous != 0 && index != 0) {
@@ -348,7 +363,8 @@ class FreeTypeBackend final : public FontEngine::Backend {
         int64_t pen = 0;
         uint32_t previous = 0;
         for (char c : line) {
-            const Glyph* glyph = GlyphOf(face, static_cast<uint8_t>(c), &pen, &previous);
+            const Glyph* glyph =
+                GlyphOf(face, static_cast<uint8_t>(c), GlyphUse::Pixels, &pen, &previous);
             if (glyph == nullptr) continue;
             const int64_t origin = (pen + 32) >> 6;
             pen += glyph->advance;
@@ -363,35 +379,67 @@ class FreeTypeBackend final : public FontEngine::Backend {
         return face.layout;
     }
 
-    Glyph Render(SizedFace& face, uint32_t index) {
-        Glyph glyph;
-        glyph.index = index;
+    // The glyph's outline loaded into the face's slot, styled as the face synthesises it;
+    // nullptr when it cannot be loaded.
+    static FT_GlyphSlot LoadOutline(SizedFace& face, uint32_t index) {
         FT_Activate_Size(face.size);
         if (FT_Load_Glyph(face.face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
-            return glyph;
+            return nullptr;
         }
         FT_GlyphSlot slot = face.face->glyph;
         if (face.synthetic_italic) FT_GlyphSlot_Oblique(slot);
         if (face.synthetic_bold) FT_GlyphSlot_Embolden(slot);
-        glyph.advance = slot->advance.x;
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
-        const FT_Bitmap& bitmap = slot->bitmap;
-        if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return glyph;
-        glyph.left = slot->bitmap_left;
-        glyph.top = slot->bitmap_top;
-        glyph.width = static_cast<int>(bitmap.width);
-        glyph.height = static_cast<int>(bitmap.rows);
-        glyph.alpha.resize(static_cast<size_t>(glyph.width) * glyph.height);
-        for (int row = 0; row < glyph.height; ++row) {
-            const unsigned char* src = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
-            std::copy(src, src + glyph.width,
-                      glyph.alpha.begin() + static_cast<ptrdiff_t>(row) * glyph.width);
-        }
+        return slot;
+    }
+
+    // A glyph with its advance, not yet rendered.
+    static Glyph LoadAdvance(SizedFace& face, uint32_t index) {
+        Glyph glyph;
+        glyph.index = index;
+        if (const FT_GlyphSlot slot = LoadOutline(face, index)) glyph.advance = slot->advance.x;
         return glyph;
+    }
+
+    // Renders the glyph's pixels; one that cannot be rendered has none.
+    static void Render(SizedFace& face, Glyph* glyph) {
+        glyph->rendered = true;
+        const FT_GlyphSlot slot = LoadOutline(face, glyph->index);
+        if (slot == nullptr || FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return;
+        glyph->left = slot->bitmap_left;
+        glyph->top = slot->bitmap_top;
+        glyph->width = static_cast<int>(bitmap.width);
+        glyph->height = static_cast<int>(bitmap.rows);
+        glyph->alpha.resize(static_cast<size_t>(glyph->width) * glyph->height);
+        for (int row = 0; row < glyph->height; ++row) {
+            const unsigned char* src = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+            std::copy(src, src + glyph->width,
+                      glyph->alpha.begin() + static_cast<ptrdiff_t>(row) * glyph->width);
+        }
+    }
+
+    // Forgets the pixels of every rendered glyph and the layouts that point at them; the
+    // glyphs keep their advances and render again when painted.
+    void DropRenderedGlyphs() {
+        for (auto& [key, face] : sized_) {
+            if (face == nullptr) continue;
+            for (auto& [code, glyph] : face->glyphs) {
+                const uint32_t index = glyph.index;
+                const int64_t advance = glyph.advance;
+                glyph = Glyph{};
+                glyph.index = index;
+                glyph.advance = advance;
+            }
+            face->layout_valid = false;
+            face->layout.clear();
+        }
+        rendered_bytes_ = 0;
     }
 
     FT_Library library_ = nullptr;
     FcConfig* config_ = nullptr;
+    size_t rendered_bytes_ = 0;  // coverage bytes of the rendered glyphs kept
     std::map<std::pair<std::string, int>, FileFace> files_;
     std::map<std::tuple<std::string, int, bool, bool>, std::unique_ptr<SizedFace>> sized_;
 };

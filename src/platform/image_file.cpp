@@ -402,16 +402,18 @@ bool JpegTablesFit(std::span<const uint8_t> d) {
         if (marker == 0xD9) return true;  // end of image
         if (pos + 4 > d.size()) return true;
         const size_t length = static_cast<size_t>(d[pos + 2]) << 8 | d[pos + 3];
-        const size_t end = std::min(d.size(), pos + 2 + length);
         if (marker == 0xC4) {
-            // Bytes past the end of the file read as 0 to the decoder, so only those inside
-            // can add codes.
-            for (size_t table = pos + 4; table + 1 <= end;) {
+            // The decoder reads tables while the segment's stated length has bytes left, each
+            // with its 16 counts, even where the counts lie past the segment's end: the next
+            // segment's bytes then count too. Only bytes past the end of the file read as 0.
+            int64_t left = static_cast<int64_t>(length) - 2;
+            for (size_t table = pos + 4; left > 0;) {
                 size_t codes = 0;
-                for (size_t i = 0; i < 16 && table + 1 + i < end; ++i)
+                for (size_t i = 0; i < 16 && table + 1 + i < d.size(); ++i)
                     codes += d[table + 1 + i];
                 if (codes > 256) return false;
                 table += 17 + codes;
+                left -= static_cast<int64_t>(17 + codes);
             }
         }
         pos += 2 + std::max<size_t>(length, 2);

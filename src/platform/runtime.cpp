@@ -1129,7 +1129,7 @@ const Surface& Runtime::ComposeScreen() {
     s.presenter->ScreenSize(&width, &height);
     width = std::clamp(width, 0, kMaxExtent);
     height = std::clamp(height, 0, kMaxExtent);
-    if (static_cast<int64_t>(width) * height > kMaxPixels) height = width = 0;
+    if (static_cast<int64_t>(width) * height > kMaxScreenPixels) height = width = 0;
     const Rect whole = MakeRect(0, 0, height, width);
     const bool same_size = s.screen.width == width && s.screen.height == height;
     std::vector<Rect>& regions = s.screen_composed;

@@ -142,6 +142,26 @@ TEST(Font, PaintingIsDeterministic) {
     EXPECT_TRUE(blended);
 }
 
+TEST(Font, PaintingIsTheSameAfterTheRenderedGlyphsWereDropped) {
+    FontEngine fonts;
+    const FontSpec spec = Spec("DejaVu Sans", 28);
+    Surface before(200, 40, 0);
+    fonts.DrawText(before, 3, 2, spec, "Jackpot 42", 0xFFFFFF);
+    const int width = fonts.LineWidth(spec, "Jackpot 42");
+    // Every printable character at the largest sizes: more coverage than the glyphs keep, so
+    // the next call drops it all, the line painted above included.
+    std::string printable;
+    for (char c = 0x21; c < 0x7F; ++c)
+        printable += c;
+    Surface large(50, 50, 0);
+    for (int size = kMaxFontSize; size > kMaxFontSize - 8; --size)
+        fonts.DrawText(large, 0, 0, Spec("DejaVu Sans", size), printable, 0xFFFFFF);
+    Surface after(200, 40, 0);
+    fonts.DrawText(after, 3, 2, spec, "Jackpot 42", 0xFFFFFF);
+    EXPECT_EQ(after.pixels, before.pixels);
+    EXPECT_EQ(fonts.LineWidth(spec, "Jackpot 42"), width);
+}
+
 TEST(Font, UnderlineAndStrikeOut) {
     FontEngine fonts;
     FontSpec plain = Spec("Arial", 20);

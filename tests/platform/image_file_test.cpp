@@ -314,6 +314,16 @@ TEST_F(ImageFile, JpegHuffmanTableWithMoreThan256CodesIsRefused) {
     std::string why;
     EXPECT_EQ(ReadImageFile(Write(jpeg, "table.jpg"), &b, &why), kUIEBadFileFormat);
     EXPECT_FALSE(why.empty());
+
+    // A segment whose stated length ends two bytes into a second table: the decoder reads the
+    // rest of that table's counts from the bytes after the segment, here 255s.
+    Bytes overrun = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 2 + 17 + 2, 0x00};
+    overrun.insert(overrun.end(), 16, 0x00);  // a first table without codes
+    overrun.insert(overrun.end(), {0x01, 0xFF});
+    overrun.insert(overrun.end(), 32, 0xFF);
+    why.clear();
+    EXPECT_EQ(ReadImageFile(Write(overrun, "overrun.jpg"), &b, &why), kUIEBadFileFormat);
+    EXPECT_FALSE(why.empty());
 }
 
 TEST_F(ImageFile, WrittenPngReadsBackExactly) {

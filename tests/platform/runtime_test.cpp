@@ -204,6 +204,14 @@ TEST_F(RuntimeTest, PanelAttributes) {
     EXPECT_EQ(value, 0);
     EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::Width, -3), kUIEInvalidValue);
     EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::ZPlanePosition, 0), kUIEInvalidAttribute);
+    // A panel as large as a 3840 x 2160 screen is kept; one of 32767 x 600 pixels is refused
+    // and the panel keeps its size.
+    EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::Height, 2160), kUISuccess);
+    EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::Width, 3840), kUISuccess);
+    EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::Height, 600), kUISuccess);
+    EXPECT_EQ(Rt().SetPanelAttribute(panel, Attr::Width, 32767), kUIEOutOfMemory);
+    EXPECT_EQ(Rt().GetPanelAttribute(panel, Attr::Width, &value), kUISuccess);
+    EXPECT_EQ(value, 3840);
 }
 
 TEST_F(RuntimeTest, ZPlanePositionsMoveOneControlAndKeepTheOthersInOrder) {

@@ -55,10 +55,15 @@ AttrSet TextAttrs();
 // The label attributes.
 AttrSet LabelAttrs();
 
-// Limits on what a script can set. Widths and heights beyond kMaxExtent are refused; a control
-// that keeps pixels of its own (a canvas) refuses sizes of more than kMaxPixels in all.
+// Limits on what a script can set. Widths and heights beyond kMaxExtent are refused; a panel,
+// and a control that keeps pixels of its own (a canvas), refuse sizes of more than kMaxPixels in
+// all. That is a little more than a 3840 x 2160 screen and keeps the filling and copying of one
+// such surface (32 MiB) well inside a call's budget; a script that asks for more gets the
+// out-of-memory status instead of a call that stalls the table.
 constexpr int kMaxExtent = 1 << 20;
-constexpr int64_t kMaxPixels = int64_t{1} << 25;
+constexpr int64_t kMaxPixels = int64_t{1} << 23;
+// The screen takes the real display's size, which can be larger than any one panel.
+constexpr int64_t kMaxScreenPixels = int64_t{1} << 25;
 constexpr int kMaxPenWidth = 255;
 constexpr int kMaxVisibleLines = 1000;
 constexpr int kMaxPointsPerScreen = 10000;
