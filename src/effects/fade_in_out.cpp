@@ -88,13 +88,18 @@ int FadeInOut::ChangeBitmapFadeInOutBrightness(int16_t _BitmapFadeInOutBrightnes
     const PixelLayout& layout = buffers_.layout;
     const uint8_t* source = buffers_.BitmapOriginalColorField1.data();
     uint8_t* working = buffers_.BitmapWorkingColorField.data();
-    ShowFadePicture(
-        engine_, layout, &buffers_.BitmapWorkingColorField, [&](int first_row, int row_count) {
-            ForEachPixelRun(layout, first_row, row_count, [&](size_t offset, size_t count) {
-                ScaleFadeBytes(source + offset, working + offset, count,
-                               _BitmapFadeInOutBrightness);
-            });
-        });
+    ForEachPixelRun(layout, [&](size_t offset, size_t count) {
+        ScaleFadeBytes(source + offset, working + offset, count, _BitmapFadeInOutBrightness);
+    });
+
+    // The working bitmap takes the bytes without a copy and converts them as it is drawn.
+    platform::Runtime& rt = engine_.Runtime();
+    const int working_bitmap =
+        engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
+    rt.SwapBitmapData(working_bitmap, layout.bytes_per_row, layout.pixel_depth,
+                      &buffers_.BitmapWorkingColorField);
+    rt.CanvasDrawBitmap(engine_.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
+                        platform::kWholeArea, platform::kWholeArea);
     return 0;
 }
 

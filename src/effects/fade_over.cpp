@@ -121,13 +121,19 @@ int FadeOver::ChangeBitmapFadeOverIntensity(uint8_t _FadeOverIntensity) {
     const uint8_t* first = buffers.BitmapOriginalColorField1.data();
     const uint8_t* second = buffers.BitmapOriginalColorField2.data();
     uint8_t* working = buffers.BitmapWorkingColorField.data();
-    ShowFadePicture(
-        engine_, layout, &buffers.BitmapWorkingColorField, [&](int first_row, int row_count) {
-            ForEachPixelRun(layout, first_row, row_count, [&](size_t offset, size_t count) {
-                BlendFadeBytes(first + offset, second + offset, working + offset, count,
-                               _FadeOverIntensity);
-            });
-        });
+    ForEachPixelRun(layout, [&](size_t offset, size_t count) {
+        BlendFadeBytes(first + offset, second + offset, working + offset, count,
+                       _FadeOverIntensity);
+    });
+
+    // The working bitmap takes the bytes without a copy and converts them as it is drawn.
+    platform::Runtime& rt = engine_.Runtime();
+    const int working_bitmap =
+        engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
+    rt.SwapBitmapData(working_bitmap, layout.bytes_per_row, layout.pixel_depth,
+                      &buffers.BitmapWorkingColorField);
+    rt.CanvasDrawBitmap(engine_.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
+                        platform::kWholeArea, platform::kWholeArea);
     return 0;
 }
 

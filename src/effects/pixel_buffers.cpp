@@ -218,38 +218,6 @@ bool ReadFadeSource(Engine& engine, int bitmap, PixelLayout* layout, std::vector
     return true;
 }
 
-int FadeBandRows(const PixelLayout& layout) {
-    return std::max(1, kFadeBandBytes / std::max(layout.bytes_per_row, 1));
-}
-
-bool FadeWorkingBitmapFits(Engine& engine, const PixelLayout& layout) {
-    int width = 0;
-    int height = 0;
-    const int working = engine.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
-    return engine.Runtime().GetBitmapSize(working, &width, &height) >= 0 && width == layout.width &&
-           height == layout.height;
-}
-
-void DrawFadeBand(Engine& engine, const PixelLayout& layout, const std::vector<uint8_t>& working,
-                  int first_row, int row_count) {
-    const platform::PixelRows rows{working.data(), working.size(),       layout.width,
-                                   layout.height,  layout.bytes_per_row, layout.pixel_depth};
-    engine.Runtime().CanvasDrawPixelRows(engine.MainPanel().PanelHandle, ids::kEffectCanvas, rows,
-                                         platform::RowBand{first_row, row_count},
-                                         platform::kWholeArea, platform::kWholeArea);
-}
-
-void HandOverFadePicture(Engine& engine, const PixelLayout& layout, std::vector<uint8_t>* working,
-                         FadeDraw draw) {
-    platform::Runtime& rt = engine.Runtime();
-    const int working_bitmap = engine.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
-    rt.SwapBitmapData(working_bitmap, layout.bytes_per_row, layout.pixel_depth, working);
-    if (draw == FadeDraw::WholeBitmap) {
-        rt.CanvasDrawBitmap(engine.MainPanel().PanelHandle, ids::kEffectCanvas, working_bitmap,
-                            platform::kWholeArea, platform::kWholeArea);
-    }
-}
-
 void MakeFadeWorkingBitmap(Engine& engine, int bitmap, int width, int height) {
     platform::Runtime& rt = engine.Runtime();
     BitmapSelection& selection = engine.BitmapSelection();

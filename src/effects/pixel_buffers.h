@@ -8,7 +8,6 @@
 // instead of handing it bytes of a different picture.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -76,67 +75,17 @@ void BlendFadeBytes(const uint8_t* first, const uint8_t* second, uint8_t* out, s
 void BlendFadeBytesReference(const uint8_t* first, const uint8_t* second, uint8_t* out,
                              size_t count, int intensity);
 
-// Calls run(offset, count) for the pixel bytes of rows [first_row, first_row + row_count) of the
-// layout (all rows when not given), padding excluded: once for all of them when rows have no
-// padding, else once per row. The rows must lie within the layout.
-template <typename Run>
-void ForEachPixelRun(const PixelLayout& layout, int first_row, int row_count, Run run) {
-    const size_t row_bytes = static_cast<size_t>(layout.RowBytes());
-    const size_t stride = static_cast<size_t>(layout.bytes_per_row);
-    if (layout.bytes_per_row == layout.RowBytes()) {
-        run(static_cast<size_t>(first_row) * stride, row_bytes * static_cast<size_t>(row_count));
-        return;
-    }
-    for (int r = first_row; r < first_row + row_count; ++r)
-        run(static_cast<size_t>(r) * stride, row_bytes);
-}
+// Calls run(offset, count) for the pixel bytes of every row of the layout, padding excluded:
+// once for all rows when they have no padding, else once per row.
 template <typename Run>
 void ForEachPixelRun(const PixelLayout& layout, Run run) {
-    ForEachPixelRun(layout, 0, layout.height, run);
-}
-
-// How many rows of the layout a fade step computes and draws at a time: a band of about
-// kFadeBandBytes, small enough that its rows are still in the cache when the canvas draw
-// converts them. Without banding a step's working rows, its source rows and the canvas together
-// exceed a core's second-level cache, and the draw fetches the working rows back from memory.
-constexpr int kFadeBandBytes = 32 * 1024;
-int FadeBandRows(const PixelLayout& layout);
-
-// The parts of ShowFadePicture. True when the fade working bitmap exists and has the layout's
-// width and height.
-bool FadeWorkingBitmapFits(Engine& engine, const PixelLayout& layout);
-// Draws rows [first_row, first_row + row_count) of `working` into the effect canvas as drawing
-// the whole working bitmap, holding `working`, into the whole canvas would draw them.
-void DrawFadeBand(Engine& engine, const PixelLayout& layout, const std::vector<uint8_t>& working,
-                  int first_row, int row_count);
-// Hands `working` to the fade working bitmap (SwapBitmapData) and, for WholeBitmap, draws that
-// bitmap into the whole effect canvas.
-enum class FadeDraw { Done, WholeBitmap };
-void HandOverFadePicture(Engine& engine, const PixelLayout& layout, std::vector<uint8_t>* working,
-                         FadeDraw draw);
-
-// Shows a fade step's picture, which `compute(first_row, row_count)` writes into the rows of
-// `working` (the layout's data, padding included) band by band: each band is drawn into the
-// whole effect canvas as soon as it is computed, and the working bitmap then takes all rows
-// without a copy (SwapBitmapData; `working` gets back its previous buffer). The canvas so shows
-// exactly what drawing the whole working bitmap into it would, and the working bitmap holds the
-// whole picture. Where the working bitmap does not have the layout's size, the rows are computed
-// whole, handed over and the bitmap drawn, as that draw defines.
-template <typename Compute>
-void ShowFadePicture(Engine& engine, const PixelLayout& layout, std::vector<uint8_t>* working,
-                     Compute compute) {
-    if (!FadeWorkingBitmapFits(engine, layout)) {
-        compute(0, layout.height);
-        HandOverFadePicture(engine, layout, working, FadeDraw::WholeBitmap);
+    const size_t row_bytes = static_cast<size_t>(layout.RowBytes());
+    if (layout.bytes_per_row == layout.RowBytes()) {
+        run(size_t{0}, row_bytes * static_cast<size_t>(layout.height));
         return;
     }
-    const int band = FadeBandRows(layout);
-    for (int first = 0; first < layout.height; first += band) {
-        const int count = std::min(band, layout.height - first);
-        compute(first, count);
-        DrawFadeBand(engine, layout, *working, first, count);
-    }
-    HandOverFadePicture(engine, layout, working, FadeDraw::Done);
+    for (int r = 0; r < layout.height; ++r)
+        run(static_cast<size_t>(r) * static_cast<size_t>(layout.bytes_per_row), row_bytes);
 }
 
 // Reads the layout and the pixel bytes of a bitmap into `layout` and `field` (sized to exactly

@@ -185,18 +185,7 @@ struct Source {
     int pixel_depth = 24;
 };
 
-// The first destination row (relative to dst) whose source row, src_top + dy * src_height /
-// dst_height, is `row` or later; both heights > 0.
-int64_t FirstRowFrom(int64_t row, int64_t src_top, int64_t src_height, int64_t dst_height) {
-    const int64_t k = row - src_top;
-    if (k <= 0) return 0;
-    // Past the last row of src (which also keeps the product below from overflowing).
-    if (k >= src_height) return dst_height;
-    return (k * dst_height + src_height - 1) / src_height;
-}
-
-// Draws the pixels of the copy of src onto dst whose source rows lie in `band`.
-void Blit(Surface& s, const Source& source, Rect src, Rect dst, RowBand band = kAllRows) {
+void Blit(Surface& s, const Source& source, Rect src, Rect dst) {
     src = ResolveRect(src, source.width, source.height);
     if (dst.height == kKeepSameSize) dst.height = src.height;
     if (dst.width == kKeepSameSize) dst.width = src.width;
@@ -207,17 +196,8 @@ void Blit(Surface& s, const Source& source, Rect src, Rect dst, RowBand band = k
     // Destination columns and rows (relative to dst) that land on the surface.
     const int64_t col_begin = std::max<int64_t>(0, -static_cast<int64_t>(dst.left));
     const int64_t col_end = std::min<int64_t>(dst.width, static_cast<int64_t>(s.width) - dst.left);
-    int64_t row_begin = std::max<int64_t>(0, -static_cast<int64_t>(dst.top));
-    int64_t row_end = std::min<int64_t>(dst.height, static_cast<int64_t>(s.height) - dst.top);
-    // The source row is nondecreasing in dy: the rows a band feeds form one run.
-    // Rows outside the source are never drawn, so the band is clipped to it first.
-    if (band.first != kAllRows.first || band.count != kAllRows.count) {
-        const int64_t band_begin = std::clamp<int64_t>(band.first, 0, source.height);
-        const int64_t band_end = std::clamp<int64_t>(
-            static_cast<int64_t>(band.first) + std::max(band.count, 0), band_begin, source.height);
-        row_begin = std::max(row_begin, FirstRowFrom(band_begin, src.top, src.height, dst.height));
-        row_end = std::min(row_end, FirstRowFrom(band_end, src.top, src.height, dst.height));
-    }
+    const int64_t row_begin = std::max<int64_t>(0, -static_cast<int64_t>(dst.top));
+    const int64_t row_end = std::min<int64_t>(dst.height, static_cast<int64_t>(s.height) - dst.top);
     if (col_begin >= col_end || row_begin >= row_end) return;
 
     const auto source_column = [&](int64_t dx) { return src.left + dx * src.width / dst.width; };
@@ -523,26 +503,6 @@ void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst) {
         source.pixel_depth = b.pixel_depth;
     }
     Blit(s, source, src, dst);
-}
-
-void DrawPixelRows(Surface& s, const PixelRows& rows, Rect src, Rect dst, RowBand band) {
-    if (!ValidPixelRows(rows)) return;
-    Source source;
-    source.width = rows.width;
-    source.height = rows.height;
-    source.rows = rows.bits;
-    source.rows_size = rows.size;
-    source.bytes_per_row = rows.bytes_per_row;
-    source.pixel_depth = rows.pixel_depth;
-    Blit(s, source, src, dst, band);
-}
-
-bool ValidPixelRows(const PixelRows& rows) {
-    if (rows.pixel_depth != 24 && rows.pixel_depth != 32) return false;
-    if (rows.bits == nullptr || rows.width <= 0 || rows.height <= 0) return false;
-    const int64_t bytes_per_pixel = rows.pixel_depth == 32 ? 4 : 3;
-    return static_cast<int64_t>(rows.bytes_per_row) >= rows.width * bytes_per_pixel &&
-           rows.size / static_cast<size_t>(rows.bytes_per_row) >= static_cast<size_t>(rows.height);
 }
 
 void DrawBitmapPieces(Surface& s, const Bitmap& b, std::span<const BitmapPiece> pieces,

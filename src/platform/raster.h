@@ -63,17 +63,6 @@ void DrawPoint(Surface& s, Point p, Color c);
 // target surface itself.
 void DrawBitmap(Surface& s, const Bitmap& b, Rect src, Rect dst);
 
-// True when the rows are as PixelRows describes them: depth 24 or 32, a positive size, rows
-// long enough for the width and `size` covering all of them.
-bool ValidPixelRows(const PixelRows& rows);
-
-// Draws the rows as DrawBitmap would draw an unmasked bitmap holding them, but only the
-// destination pixels whose source row lies in `band`: the scale still comes from src and dst
-// as given, so drawing bands that together cover the source rows, in any order, gives exactly
-// the pixels of one draw of all rows. A caller can so draw a picture band by band while each
-// band is still in the cache. Rows that are not valid draw nothing.
-void DrawPixelRows(Surface& s, const PixelRows& rows, Rect src, Rect dst, RowBand band = kAllRows);
-
 // Draws each piece as DrawBitmap(s, b, piece.src, piece.dst) would, in order. A piece whose
 // source is one pixel fills its clipped destination with that pixel (or leaves it alone where
 // the mask hides the pixel) without the general copy's set-up: dissolves draw thousands of them.

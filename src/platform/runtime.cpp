@@ -524,15 +524,6 @@ int Runtime::CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect
     });
 }
 
-int Runtime::CanvasDrawPixelRows(int panel, int control, const PixelRows& rows, RowBand band,
-                                 Rect src, Rect dst) {
-    return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
-        if (!ValidPixelRows(rows)) return kUIEInvalidValue;
-        canvas.DrawPixelRows(rows, src, dst, band);
-        return kUISuccess;
-    });
-}
-
 int Runtime::CanvasDrawBitmapPieces(int panel, int control, int bitmap,
                                     std::span<const BitmapPiece> pieces) {
     return state_->Modify<Canvas>(panel, control, [&](Canvas& canvas) -> int {
@@ -665,14 +656,6 @@ int Runtime::GetBitmapInfo(int bitmap, int* bytes_per_row, int* pixel_depth, int
     if (pixel_depth != nullptr) *pixel_depth = b->pixel_depth;
     if (width != nullptr) *width = b->image.width;
     if (height != nullptr) *height = b->image.height;
-    return kUISuccess;
-}
-
-int Runtime::GetBitmapSize(int bitmap, int* width, int* height) const {
-    auto found = state_->bitmaps.find(bitmap);
-    if (found == state_->bitmaps.end()) return kUIEInvalidBitmap;
-    if (width != nullptr) *width = found->second.image.width;
-    if (height != nullptr) *height = found->second.image.height;
     return kUISuccess;
 }
 

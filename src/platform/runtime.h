@@ -221,13 +221,6 @@ class Runtime {
     // (kToFarEdge reaches the far edge of the bitmap or the canvas). A dst height and width of
     // kKeepSameSize draw the source unscaled at dst's top-left corner.
     int CanvasDrawBitmap(int panel, int control, int bitmap, Rect src, Rect dst);
-    // Draws pixel rows in a bitmap's data layout as CanvasDrawBitmap would draw an unmasked
-    // bitmap holding them, limited to the destination pixels whose source row lies in `band`
-    // (see DrawPixelRows in raster.h). A step that computes its picture band by band draws each
-    // band while it is in the cache, then hands all rows to its bitmap with SwapBitmapData.
-    // kUIEInvalidValue, drawing nothing, for rows that are not valid.
-    int CanvasDrawPixelRows(int panel, int control, const PixelRows& rows, RowBand band, Rect src,
-                            Rect dst);
     // Many pieces of one bitmap in one call, drawn in their order: the same pixels as one
     // CanvasDrawBitmap a piece, without a look-up of the canvas and the bitmap for each.
     int CanvasDrawBitmapPieces(int panel, int control, int bitmap,
@@ -255,8 +248,6 @@ class Runtime {
     int GetBitmapFromFile(const std::string& path, int* bitmap);
     int NewBitmap(const Surface& pixels, int* bitmap);
     int GetBitmapInfo(int bitmap, int* bytes_per_row, int* pixel_depth, int* width, int* height);
-    // GetBitmapInfo's width and height alone, which it has without converting kept rows.
-    int GetBitmapSize(int bitmap, int* width, int* height) const;
     // Pixel bits and mask in the data layout of bitmap.h (mask empty when there is none).
     int GetBitmapData(int bitmap, std::vector<uint8_t>* bits, std::vector<uint8_t>* mask);
     int SetBitmapData(int bitmap, int bytes_per_row, int pixel_depth, std::span<const uint8_t> bits,

@@ -4,7 +4,6 @@
 // control, canvas or bitmap in question.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -40,25 +39,6 @@ struct BitmapPiece {
     Rect src;
     Rect dst;
 };
-
-// Pixel rows in a bitmap's data layout (see bitmap.h), drawn without making a bitmap of them:
-// `height` rows of `bytes_per_row` bytes at `pixel_depth` (24 or 32) from `bits` on, of which
-// `size` bytes are readable. The caller owns the bytes.
-struct PixelRows {
-    const uint8_t* bits = nullptr;
-    size_t size = 0;
-    int width = 0;
-    int height = 0;
-    int bytes_per_row = 0;
-    int pixel_depth = 24;
-};
-
-// Source rows [first, first + count) of a picture; kAllRows is every row.
-struct RowBand {
-    int first = 0;
-    int count = 0;
-};
-constexpr RowBand kAllRows{0, INT32_MAX};
 
 // The whole of a bitmap, canvas or control.
 constexpr Rect kWholeArea = MakeRect(0, 0, kToFarEdge, kToFarEdge);

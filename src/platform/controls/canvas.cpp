@@ -148,17 +148,6 @@ void Canvas::DrawBitmap(const tov::platform::Bitmap& bitmap, Rect src, Rect dst)
     MarkDrawn(BitmapDestination(bitmap, src, dst, content_));
 }
 
-void Canvas::DrawPixelRows(const tov::platform::PixelRows& rows, Rect src, Rect dst,
-                           tov::platform::RowBand band) {
-    tov::platform::DrawPixelRows(content_, rows, src, dst, band);
-    // The whole destination is marked, whatever the band: the bands of one picture mark the
-    // union one draw of it would.
-    src = ResolveRect(src, rows.width, rows.height);
-    if (dst.height == kKeepSameSize) dst.height = src.height;
-    if (dst.width == kKeepSameSize) dst.width = src.width;
-    MarkDrawn(ResolveRect(dst, content_.width, content_.height));
-}
-
 void Canvas::DrawRect(Rect r, DrawMode mode) {
     tov::platform::DrawRect(content_, r, mode, CurrentPen(), look_.fill_color);
     MarkDrawn(ResolveRect(r, content_.width, content_.height));

@@ -24,9 +24,6 @@ class Canvas final : public Control {
 
     // Drawing; rectangles in canvas coordinates, kToFarEdge reaching the far edges.
     void DrawBitmap(const tov::platform::Bitmap& bitmap, Rect src, Rect dst);
-    // Pixel rows drawn as tov::platform::DrawPixelRows draws them.
-    void DrawPixelRows(const tov::platform::PixelRows& rows, Rect src, Rect dst,
-                       tov::platform::RowBand band);
     void DrawBitmapPieces(const tov::platform::Bitmap& bitmap, std::span<const BitmapPiece> pieces);
     void DrawRect(Rect r, DrawMode mode);
     void DrawRects(std::span<const Rect> rects, DrawMode mode);
