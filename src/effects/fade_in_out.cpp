@@ -92,7 +92,10 @@ int FadeInOut::ChangeBitmapFadeInOutBrightness(int16_t _BitmapFadeInOutBrightnes
         ScaleFadeBytes(source + offset, working + offset, count, _BitmapFadeInOutBrightness);
     });
 
-    // The working bitmap takes the bytes without a copy and converts them as it is drawn.
+    // The working bitmap takes the bytes without a copy and converts them as it is drawn. The
+    // whole picture is computed, then drawn: the step is bound by the bytes it stores (working
+    // rows and canvas), not by the cache: computing and drawing bands of rows that stay in the
+    // cache (the cross-fade would do alike) saved nothing, and each band's draw adds its set-up.
     platform::Runtime& rt = engine_.Runtime();
     const int working_bitmap =
         engine_.BitmapSelection().Handle(BitmapSelection::kFadeWorkingBitmap);
