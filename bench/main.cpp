@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -37,6 +38,22 @@ class TableReporter : public benchmark::ConsoleReporter {
                 }
             }
             rows.push_back(row);
+            // A ratio against a memcpy of other bytes ("vs_strip_memcpy") gets a row of its own.
+            for (const auto& [key, counter] : run.counters) {
+                const std::string prefix = "vs_";
+                const std::string suffix = "_memcpy";
+                if (key == "vs_memcpy" || key.size() <= prefix.size() + suffix.size() ||
+                    key.rfind(prefix, 0) != 0 ||
+                    key.compare(key.size() - suffix.size(), suffix.size(), suffix) != 0) {
+                    continue;
+                }
+                Row other = row;
+                other.name +=
+                    " (against a memcpy of its " +
+                    key.substr(prefix.size(), key.size() - prefix.size() - suffix.size()) + ")";
+                other.ratio = counter.value;
+                rows.push_back(other);
+            }
         }
     }
     std::vector<Row> rows;
@@ -54,8 +71,12 @@ std::string CpuModel() {
     return "unknown processor";
 }
 
-void WriteResults(const std::string& path, const std::vector<Row>& rows) {
+bool WriteResults(const std::string& path, const std::vector<Row>& rows) {
     std::ofstream out(path);
+    if (!out) {
+        std::fprintf(stderr, "tov_bench: cannot write %s\n", path.c_str());
+        return false;
+    }
     utsname system{};
     uname(&system);
     char date[64] = "";
@@ -79,6 +100,9 @@ void WriteResults(const std::string& path, const std::vector<Row>& rows) {
         }
         out << "| " << row.name << " " << cells << "\n";
     }
+    out.close();
+    if (!out) std::fprintf(stderr, "tov_bench: cannot write %s\n", path.c_str());
+    return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -88,7 +112,9 @@ int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--results=", 10) == 0) {
-            results = argv[i] + 10;
+            // Absolute now: a benchmark may change the current folder (the demo's runs in its
+            // assets' folder).
+            results = std::filesystem::absolute(argv[i] + 10).string();
         } else {
             args.push_back(argv[i]);
         }
@@ -99,6 +125,6 @@ int main(int argc, char** argv) {
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    if (!results.empty()) WriteResults(results, reporter.rows);
+    if (!results.empty() && !WriteResults(results, reporter.rows)) return 1;
     return 0;
 }
