@@ -34,15 +34,7 @@ bool InformsWithSuccess(std::string_view name) {
 
 class Sweep : public ::testing::TestWithParam<SweepState> {
   protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.Path());
-        testing::WriteSweepFiles(dir_.Path());
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
-    testing::TempDir dir_;
-    std::filesystem::path previous_;
+    tov::testing::SweepFolder folder_;
 };
 
 TEST_P(Sweep, EveryPositionWithEveryEdgeValue) {

@@ -126,13 +126,6 @@ struct Slowest {
 
 class Timing : public ::testing::Test {
   protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.Path());
-        testing::WriteSweepFiles(dir_.Path());
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
     // Runs one call of `member` in a sweep engine already in its state (the edge value at
     // `position`, none for -1) and its follow-ups, and keeps the slowest of them in `slowest`.
     void TimeCall(SweepEngine& sweep, const MemberDecl& member, SweepState state,
@@ -182,8 +175,7 @@ class Timing : public ::testing::Test {
     }
 
     const std::vector<Variant> edges_ = testing::EdgeValues();
-    tov::testing::TempDir dir_;
-    std::filesystem::path previous_;
+    tov::testing::SweepFolder folder_;
 };
 
 // Seconds of one memcpy of an 800 x 600 frame of 32-bit pixels: the fastest of several batches.

@@ -20,6 +20,7 @@
 #include "server/dispatch.h"
 #include "server/member_table.h"
 #include "server/members.h"
+#include "support/temp_dir.h"
 
 namespace tov::testing {
 
@@ -230,5 +231,21 @@ inline void WriteSweepFiles(const std::filesystem::path& folder) {
                   0);
     }
 }
+
+// A fresh folder holding the sweep's files, the current folder while the object lives.
+class SweepFolder {
+  public:
+    SweepFolder() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir_.Path());
+        WriteSweepFiles(dir_.Path());
+    }
+    ~SweepFolder() { std::filesystem::current_path(previous_); }
+    SweepFolder(const SweepFolder&) = delete;
+    SweepFolder& operator=(const SweepFolder&) = delete;
+
+  private:
+    TempDir dir_;
+    std::filesystem::path previous_;
+};
 
 }  // namespace tov::testing
