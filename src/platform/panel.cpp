@@ -111,18 +111,23 @@ int Panel::GetAttribute(Attr attr, int* value) const {
 
 PanelInfo Panel::Info() const {
     PanelInfo info;
-    info.handle = handle;
-    info.file = file;
-    info.resource = resource;
-    info.title = title;
-    info.left = left;
-    info.top = top;
-    info.width = width;
-    info.height = height;
-    info.visible = visible;
-    info.frame = frame;
-    info.enabled = enabled;
+    FillInfo(&info);
     return info;
+}
+
+void Panel::FillInfo(PanelInfo* info) const {
+    info->handle = handle;
+    info->file = file;
+    info->resource = resource;
+    info->title = title;
+    info->left = left;
+    info->top = top;
+    info->width = width;
+    info->height = height;
+    info->visible = visible;
+    info->frame = frame;
+    info->enabled = enabled;
+    info->discarded = false;
 }
 
 }  // namespace tov::platform

@@ -64,6 +64,8 @@ class Panel {
     int GetAttribute(Attr attr, int* value) const;
 
     PanelInfo Info() const;
+    // The same into an existing record, whose texts keep their storage where they fit.
+    void FillInfo(PanelInfo* info) const;
 };
 
 }  // namespace tov::platform

@@ -973,22 +973,8 @@ void Runtime::LivePanels(std::vector<PanelInfo>* out) const {
     // Panels are kept by handle: the records come out in handle order.
     out->resize(state_->panels.size());
     size_t i = 0;
-    for (const auto& [handle, panel] : state_->panels) {
-        PanelInfo& info = (*out)[i++];
-        const Panel& p = *panel;
-        info.handle = p.handle;
-        info.file = p.file;
-        info.resource = p.resource;
-        info.title = p.title;
-        info.left = p.left;
-        info.top = p.top;
-        info.width = p.width;
-        info.height = p.height;
-        info.visible = p.visible;
-        info.frame = p.frame;
-        info.enabled = p.enabled;
-        info.discarded = false;
-    }
+    for (const auto& [handle, panel] : state_->panels)
+        panel->FillInfo(&(*out)[i++]);
 }
 
 const std::vector<PopupRecord>& Runtime::Popups() const {
